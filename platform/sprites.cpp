@@ -1,0 +1,214 @@
+#include "sprites.h"
+
+#include "error.h"
+#include "spriteengine.h"
+#include "units.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Right or bottom edge of a rectangle starting at start, kept inside the int range.
+int edge(int start, int size)
+{
+    const long long end = (long long)start + size;
+    return int(std::clamp<long long>(end, INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+TSprite::TSprite(TSpriteEngine &engine) : engine_(engine)
+{
+    if (engine.pendingCreates_ <= 0)
+        throw Error(QStringLiteral("A sprite can only be made by its engine's create()"));
+    --engine.pendingCreates_;
+    engine.attach(this);
+}
+
+TSprite::~TSprite()
+{
+    // Only a sprite whose constructor failed is still attached here; the engine detaches every
+    // sprite it frees.
+    if (registered_)
+        engine_.detach(this);
+}
+
+void TSprite::onHit(TSprite &) {}
+
+void TSprite::onDraw(QPainter &) {}
+
+void TSprite::onMove(int) {}
+
+void TSprite::setZ(int z)
+{
+    if (z == z_)
+        return;
+    if (registered_)
+        engine_.removeFromDrawList(this);
+    z_ = z;
+    if (registered_)
+        engine_.placeInDrawList(this);
+}
+
+int TSprite::collide()
+{
+    if (dead_ || !collides)
+        return 0;
+    TSpriteEngine::PassGuard guard(engine_);
+    const int left = Trunc(x), top = Trunc(y);
+    const int right = edge(left, width), bottom = edge(top, height);
+    const QRect surface = engine_.surfaceRect();
+    const int sw = surface.width(), sh = surface.height();
+    const auto &list = engine_.sprites_;
+    const size_t count = list.size();
+    int hits = 0;
+    for (size_t i = 0; i < count; ++i) {
+        TSprite *other = list[i];
+        if (other == this || !other->collides)
+            continue;
+        const int ol = Trunc(other->x), ot = Trunc(other->y);
+        const int orr = edge(ol, other->width), ob = edge(ot, other->height);
+        if (!(left < orr && right > ol && top < ob && bottom > ot))
+            continue;
+        // Only rotating image sprites are found off the surface.
+        if (other->kind_ != Kind::rotating && !(ol < sw && orr > 0 && ot < sh && ob > 0))
+            continue;
+        ++hits;
+        onHit(*other);
+    }
+    return hits;
+}
+
+void TSprite::kill()
+{
+    if (dead_)
+        return;
+    dead_ = true;
+    if (registered_)
+        engine_.deadList_.push_back(this);
+}
+
+QRect TSprite::boundsRect() const
+{
+    const int left = Trunc(x), top = Trunc(y);
+    return QRect(QPoint(left, top), QPoint(edge(left, width) - 1, edge(top, height) - 1));
+}
+
+TImageSprite::TImageSprite(TSpriteEngine &engine) : TSprite(engine) {}
+
+int TImageSprite::patternIndex() const
+{
+    const long long index = (long long)Trunc(frame) + frameStart;
+    return int(std::clamp<long long>(index, INT_MIN, INT_MAX));
+}
+
+void TImageSprite::onDraw(QPainter &canvas)
+{
+    if (!image)
+        return;
+    const QRect r = boundsRect();
+    const QPoint topLeft(r.left() + units::div(width - image->width(), 2),
+                         r.top() + units::div(height - image->height(), 2));
+    image->drawPlain(canvas, topLeft, patternIndex());
+}
+
+void TImageSprite::onMove(int moveCount)
+{
+    if (frameSpeed == 0 || !std::isfinite(frameSpeed))
+        return;
+    frame += frameSpeed * moveCount;
+    if (!std::isfinite(frame)) {
+        frame = 0;
+        return;
+    }
+    if (frameLoop) {
+        if (frameCount > 0) {
+            frame = std::fmod(frame, double(frameCount));
+            if (frame < 0)
+                frame += frameCount;
+        } else {
+            frame = 0;
+        }
+        return;
+    }
+    if (frame >= frameCount) {
+        frame = std::max(0, frameCount - 1);
+        frameSpeed = 0;
+    }
+    if (frame < 0) {
+        frame = 0;
+        frameSpeed = 0;
+    }
+}
+
+TImageSpriteEx::TImageSpriteEx(TSpriteEngine &engine) : TImageSprite(engine)
+{
+    kind_ = Kind::rotating;
+}
+
+void TImageSpriteEx::onDraw(QPainter &canvas)
+{
+    if (!image || alpha <= 0 || width <= 0 || height <= 0)
+        return;
+    const QRect r = boundsRect();
+    const int pattern = patternIndex();
+    if ((angle & 0xff) == 0) {
+        if (alpha >= 255)
+            image->drawStretched(canvas, r, pattern);
+        else
+            image->drawBlended(canvas, r, pattern, alpha);
+        return;
+    }
+    // The exclusive right and bottom edges, as the rectangle is [left, left + width).
+    const long long cx = ((long long)r.left() + r.left() + width) / 2;
+    const long long cy = ((long long)r.top() + r.top() + height) / 2;
+    const QPoint centre(int(std::clamp<long long>(cx, INT_MIN, INT_MAX)),
+                        int(std::clamp<long long>(cy, INT_MIN, INT_MAX)));
+    if (alpha >= 255)
+        image->drawRotated(canvas, centre, width, height, angle, pattern);
+    else
+        image->drawRotatedBlended(canvas, centre, width, height, angle, pattern, alpha);
+}
+
+TBackgroundSprite::TBackgroundSprite(TSpriteEngine &engine) : TSprite(engine)
+{
+    kind_ = Kind::background;
+    collides = false;
+}
+
+QRect TBackgroundSprite::cellRect() const
+{
+    if (!image)
+        return {};
+    return QRect(Trunc(x), Trunc(y), image->width(), image->height());
+}
+
+void TBackgroundSprite::onDraw(QPainter &canvas)
+{
+    if (!image)
+        return;
+    const int w = image->width(), h = image->height();
+    if (w <= 0 || h <= 0)
+        return;
+    const int left = Trunc(x), top = Trunc(y);
+    if (!tiled) {
+        image->drawPlain(canvas, QPoint(left, top), 0);
+        return;
+    }
+    const QRect surface = engine().surfaceRect();
+    // The first cell that meets the surface in each direction; cells repeat both ways.
+    auto firstStart = [](long long origin, int size) {
+        long long offset = origin % size;
+        if (offset > 0)
+            offset -= size;
+        return offset;
+    };
+    const long long startX = firstStart(left, w), startY = firstStart(top, h);
+    for (long long ty = startY; ty < surface.height(); ty += h) {
+        for (long long tx = startX; tx < surface.width(); tx += w)
+            image->drawPlain(canvas, QPoint(int(tx), int(ty)), 0);
+    }
+}
