@@ -8,6 +8,7 @@
 #include <random>
 
 #include <QString>
+#include <qnamespace.h>
 
 class Tplayer;
 class Tsipka;
@@ -59,8 +60,18 @@ struct GameState
     Tsipka *cursor1 = nullptr;
     Tsipka *cursor2 = nullptr;
 
-    // The keyboard readers of player 1 (arrows) and player 2 (W A S D).
-    KeyboardReader input, input1;
+    TBackgroundSprite *background = nullptr;
+    TImageSprite *bulletLabel = nullptr; // only while this match has the bullet-time pictures
+    ImagePtr backgroundImage;            // the entry of sys the background shows normally
+
+    // The keyboard readers of player 1 (arrows) and player 2 (W A S D), sampled from the keys
+    // the match view (or the headless runner's script) holds in keyTable.
+    KeyboardReader input{KeyboardReader::KeyMap{Qt::Key_Up, Qt::Key_Down, Qt::Key_Left,
+                                                Qt::Key_Right, Qt::Key_Shift, Qt::Key_Space,
+                                                Qt::Key_Return}};
+    KeyboardReader input1{KeyboardReader::KeyMap{Qt::Key_W, Qt::Key_S, Qt::Key_A, Qt::Key_D,
+                                                 Qt::Key_Q, Qt::Key_Tab, Qt::Key_E}};
+    KeyTable keyTable;
 
     // Size of the primary screen in pixels: the size of the arena.
     int screenWidth = 1024, screenHeight = 768;
