@@ -4,6 +4,7 @@
 #include "sounddecode.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -20,8 +21,21 @@ QString fail(const QString &path, const QString &reason)
     return QStringLiteral("Cannot read collection '%1': %2").arg(path, reason);
 }
 
+// Where the index and the members come from: an archive, or a folder when making one.
+class MemberSource
+{
+public:
+    virtual ~MemberSource() = default;
+    virtual QByteArray read(const QString &member, const QString &entry) = 0;
+};
+
+QString entryPrefix(const QString &entry)
+{
+    return entry.isEmpty() ? QString() : entry + QStringLiteral(": ");
+}
+
 // An open archive, read-only, closed on every way out.
-class ZipReader
+class ZipReader : public MemberSource
 {
 public:
     explicit ZipReader(const QString &path) : path_(path)
@@ -55,9 +69,9 @@ public:
     }
 
     // The member's bytes, checked against the size limits and the stored checksum.
-    QByteArray read(const QString &member, const QString &entry)
+    QByteArray read(const QString &member, const QString &entry) override
     {
-        const QString where = entry.isEmpty() ? QString() : entry + QStringLiteral(": ");
+        const QString where = entryPrefix(entry);
         const QByteArray name = member.toUtf8();
         const zip_int64_t index = zip_name_locate(archive_, name.constData(), ZIP_FL_ENC_UTF_8);
         if (index < 0)
@@ -99,6 +113,39 @@ public:
 private:
     QString path_;
     zip_t *archive_ = nullptr;
+    qint64 total_ = 0;
+};
+
+// The index file and the member files of a folder, named relative to the index's folder.
+class FolderReader : public MemberSource
+{
+public:
+    explicit FolderReader(const QString &indexPath)
+        : path_(indexPath), folder_(QFileInfo(indexPath).absoluteDir())
+    {
+    }
+
+    QByteArray read(const QString &member, const QString &entry) override
+    {
+        const QString where = entryPrefix(entry);
+        const QString file =
+            member.isEmpty() ? path_ : folder_.filePath(QDir::fromNativeSeparators(member));
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly))
+            throw Error(
+                fail(path_, where + QStringLiteral("file '%1' cannot be opened").arg(file)));
+        if (f.size() > collection::maxMemberSize || total_ + f.size() > collection::maxTotalSize)
+            throw Error(fail(path_, where + QStringLiteral("file '%1' is too large").arg(file)));
+        QByteArray data = f.read(collection::maxMemberSize + 1);
+        if (data.size() > collection::maxMemberSize)
+            throw Error(fail(path_, where + QStringLiteral("file '%1' is too large").arg(file)));
+        total_ += data.size();
+        return data;
+    }
+
+private:
+    QString path_;
+    QDir folder_;
     qint64 total_ = 0;
 };
 
@@ -197,15 +244,28 @@ private:
     QString section_;
 };
 
-// Opens the archive and its index and checks the kind; returns the entry count.
-int openIndex(ZipReader &zip, const QString &path, const char *kind, std::unique_ptr<Index> &out)
+// Reads the index and checks the kind; returns the entry count. A folder's index (the source
+// of a new collection) may leave out the kind and the count: its entries are then the
+// sections image1, image2 ... (or sound1 ...) up to the first one missing.
+int openIndex(MemberSource &source, bool inArchive, const QString &path, const char *kind,
+              std::unique_ptr<Index> &out)
 {
-    out = std::make_unique<Index>(zip.read(QStringLiteral("index.ini"), QString()));
-    if (out->value(QStringLiteral("collection"), QStringLiteral("kind")).toLower() !=
-        QLatin1String(kind))
+    out = std::make_unique<Index>(
+        source.read(inArchive ? QStringLiteral("index.ini") : QString(), QString()));
+    const QString collection = QStringLiteral("collection");
+    const QString kindText = out->value(collection, QStringLiteral("kind")).toLower();
+    if (kindText != QLatin1String(kind) && (inArchive || !kindText.isEmpty()))
         throw Error(fail(path, QStringLiteral("not a collection of %1").arg(QLatin1String(kind))));
+    const QString countText = out->value(collection, QStringLiteral("count"));
+    if (countText.isEmpty() && !inArchive) {
+        const QString prefix = QLatin1String(kind).chopped(1);
+        int count = 0;
+        while (count < collection::maxEntries && out->has(prefix + QString::number(count + 1)))
+            ++count;
+        return count;
+    }
     bool ok = false;
-    const int count = out->value(QStringLiteral("collection"), QStringLiteral("count")).toInt(&ok);
+    const int count = countText.toInt(&ok);
     if (!ok || count < 0 || count > collection::maxEntries)
         throw Error(fail(path, QStringLiteral("the index has no valid count")));
     return count;
@@ -292,13 +352,10 @@ QString boolText(bool b)
     return b ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-} // namespace
-
-std::vector<ImageRecord> readImageCollection(const QString &path)
+std::vector<ImageRecord> readImages(MemberSource &zip, bool inArchive, const QString &path)
 {
-    ZipReader zip(path);
     std::unique_ptr<Index> index;
-    const int count = openIndex(zip, path, "images", index);
+    const int count = openIndex(zip, inArchive, path, "images", index);
     std::vector<ImageRecord> records;
     qint64 pixels = 0;
     for (int i = 1; i <= count; ++i) {
@@ -325,11 +382,10 @@ std::vector<ImageRecord> readImageCollection(const QString &path)
     return records;
 }
 
-std::vector<SoundRecord> readSoundCollection(const QString &path)
+std::vector<SoundRecord> readSounds(MemberSource &zip, bool inArchive, const QString &path)
 {
-    ZipReader zip(path);
     std::unique_ptr<Index> index;
-    const int count = openIndex(zip, path, "sounds", index);
+    const int count = openIndex(zip, inArchive, path, "sounds", index);
     std::vector<SoundRecord> records;
     for (int i = 1; i <= count; ++i) {
         const QString section = QStringLiteral("sound%1").arg(i);
@@ -351,6 +407,32 @@ std::vector<SoundRecord> readSoundCollection(const QString &path)
         records.push_back(std::move(r));
     }
     return records;
+}
+
+} // namespace
+
+std::vector<ImageRecord> readImageCollection(const QString &path)
+{
+    ZipReader zip(path);
+    return readImages(zip, true, path);
+}
+
+std::vector<SoundRecord> readSoundCollection(const QString &path)
+{
+    ZipReader zip(path);
+    return readSounds(zip, true, path);
+}
+
+std::vector<ImageRecord> readImageIndex(const QString &indexPath)
+{
+    FolderReader folder(indexPath);
+    return readImages(folder, false, indexPath);
+}
+
+std::vector<SoundRecord> readSoundIndex(const QString &indexPath)
+{
+    FolderReader folder(indexPath);
+    return readSounds(folder, false, indexPath);
 }
 
 void writeImageCollection(const QString &path, const std::vector<ImageRecord> &records)

@@ -47,6 +47,12 @@ constexpr int maxEntries = 100000;
 std::vector<ImageRecord> readImageCollection(const QString &path);
 std::vector<SoundRecord> readSoundCollection(const QString &path);
 
+// The source of a new collection: an index file with the same sections, whose file keys name
+// files relative to the index's folder. The kind and the count may be left out (the entries are
+// then the consecutive sections image1, image2 ... or sound1 ...). Checked like a collection.
+std::vector<ImageRecord> readImageIndex(const QString &indexPath);
+std::vector<SoundRecord> readSoundIndex(const QString &indexPath);
+
 // Writing is deterministic: the same records give the same bytes (fixed member order, fixed
 // timestamps), so generated collections are identical on every build. Pictures are stored as
 // PNG members "image1.png" ...; sounds as "sound1.<ext>" with the extension of fileName.
