@@ -1,0 +1,6 @@
+#include "tstaticsprite.h"
+
+Tstaticsprite::Tstaticsprite(TSpriteEngine &engine, GameState &game)
+    : TImageSpriteEx(engine), game(game)
+{
+}
