@@ -61,19 +61,6 @@ EnvHeader readEnvHeader(const IniFile &ini, const EnvHeader &d)
 
 namespace {
 
-std::optional<int> readOptionalInteger(const IniFile &ini, const QString &section,
-                                       const QString &key)
-{
-    // An integer key whose value is not a number reads as absent, like any other default.
-    constexpr int marker = -2147483647 - 1;
-    const int a = ini.readInteger(section, key, marker);
-    if (a != marker)
-        return a;
-    if (ini.readInteger(section, key, 0) == marker)
-        return a; // the file really holds the smallest integer
-    return std::nullopt;
-}
-
 EnvFunct readFunct(const IniFile &ini, const QString &s)
 {
     const EnvFunct d;
@@ -124,8 +111,8 @@ std::optional<EnvObject> readEnvObject(const IniFile &ini, int n)
     p.hurt = ini.readInteger(s, hurt, d.hurt);
     p.tiled = ini.readBool(s, tiled, d.tiled);
     p.push = ini.readBool(s, push, d.push);
-    p.width = readOptionalInteger(ini, s, width);
-    p.height = readOptionalInteger(ini, s, height);
+    p.width = ini.readOptionalInteger(s, width);
+    p.height = ini.readOptionalInteger(s, height);
     p.x = ini.readInteger(s, x, d.x);
     p.y = ini.readInteger(s, y, d.y);
     p.z = ini.readInteger(s, z, d.z);

@@ -183,6 +183,12 @@ int IniFile::readInteger(const QString &section, const QString &key, int def) co
     return parseInteger(e->value).value_or(def);
 }
 
+std::optional<int> IniFile::readOptionalInteger(const QString &section, const QString &key) const
+{
+    const Entry *e = findEntry(section, key);
+    return e ? parseInteger(e->value) : std::nullopt;
+}
+
 bool IniFile::readBool(const QString &section, const QString &key, bool def) const
 {
     return readInteger(section, key, def ? 1 : 0) != 0;

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 // An INI file with private-profile rules: sections and keys match without regard to case, a value
@@ -38,6 +39,8 @@ public:
     // characters (an optional sign may come first). An absent, empty or non-integer value, or one
     // outside the 32-bit range, reads as the default.
     int readInteger(const QString &section, const QString &key, int def) const;
+    // The same rules, for keys whose default is not a number (such as a picture's own size).
+    std::optional<int> readOptionalInteger(const QString &section, const QString &key) const;
     // An integer; any value but 0 is true.
     bool readBool(const QString &section, const QString &key, bool def) const;
     bool sectionExists(const QString &section) const;
