@@ -31,6 +31,8 @@ struct GameState
     ImageList sys; // the environment's pictures plus the bullet-time pictures
     WaveList WaveList1, WaveList2;
     WaveList envwave;
+    // Opened by match setup when `snd` is on; until then play and stop do nothing.
+    SoundOutput Sound;
 
     Tstats defaultStats{100, 100, 0, 1.0}; // the stats when extended skills are off
     Tstats stats1, stats2;
