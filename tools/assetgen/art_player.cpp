@@ -64,21 +64,16 @@ QImage wizard(const Team &team, Pose pose)
     }
 
     shadedEllipse(p, QRectF(10, 10, 26, 36), robe, 2.0); // shoulders and robe
-    shadedEllipse(p, QRectF(30, 20.5, 11, 15), palette::beard, 1.4);
+    shadedEllipse(p, QRectF(29, 19.5, 14, 17), palette::beard, 1.5);
     shadedEllipse(p, QRectF(9, 15, 26, 26), robe, 2.0); // hat brim
     p.setPen(QPen(palette::gold.mid, 2.4));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QRectF(14, 20, 16, 16)); // hat band
-    // The crown of the hat, its tip bent back over the shoulders.
-    QPainterPath crown;
-    crown.moveTo(28, 28);
-    crown.cubicTo(28, 21, 21, 20, 17, 23);
-    crown.cubicTo(13, 25, 9, 26, 5, 29);
-    crown.cubicTo(10, 31, 14, 33, 18, 34);
-    crown.cubicTo(23, 36, 28, 34, 28, 28);
-    crown.closeSubpath();
-    shadedPath(p, crown, tinted(robe, Qt::white, 0.2), 1.5);
-    shadedEllipse(p, QRectF(3, 27, 4, 4), palette::gold, 0.9); // bobble at the tip
+    // The crown of the hat, seen from straight above, with its tip slumped a little backwards;
+    // the beard, hands and staff ahead show which way the wizard faces.
+    shadedEllipse(p, QRectF(14.5, 20.5, 15, 15), tinted(robe, Qt::white, 0.2), 1.5);
+    shadedEllipse(p, QRectF(15.5, 24, 8, 8), tinted(robe, Qt::white, 0.35), 1.1);
+    shadedEllipse(p, QRectF(14, 26, 4, 4), palette::gold, 0.9); // bobble at the tip
 
     if (pose == Pose::Casting) {
         glow(p, QPointF(48, 28), 9, withAlpha(team.magic.light, 230));
