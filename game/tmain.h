@@ -19,6 +19,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class Tloadform;
+class GameTimer;
+class MatchHost;
+class MatchView;
 class Tskiledit;
 
 // The game's main window. Between matches it is the fixed-size settings window: names, weapons,
@@ -66,6 +69,8 @@ public:
     void Obnovi1Click();
     void Obnovi2Click();
     void endMatch();
+    // The match timer's tick (tmain_match.cpp).
+    void timerTimer(int lagCount);
 
     // Controls, under the names the rest of the game uses.
     QGroupBox *setup;
@@ -89,6 +94,9 @@ public:
     QAction *tit1, *Vybrakolekciu1, *Editovaaktulnu1, *Obnovi2;
     FileDialog open, Open1, Openwav;
     Tloadform *loadform = nullptr;
+    // The drawing surface of a match and its timer, made at the first "Štart".
+    MatchView *output = nullptr;
+    GameTimer *timer = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -116,6 +124,10 @@ private:
 
     QLabel *preview(int player) const { return player == 0 ? prev1 : prev2; }
     ImageList &imageList(int player);
+
+    // The window's side of match setup and the loop (tmain_match.cpp); a child object.
+    MatchHost *matchHost_ = nullptr;
+    void makeMatchParts();
 
     GameState &state_;
     QString programDir_;
