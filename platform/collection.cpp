@@ -338,7 +338,12 @@ void writeArchive(const QString &path, const std::vector<std::pair<QString, QByt
         // 1 January 2000, 00:00, as a DOS date: no local time zone involved.
         constexpr zip_uint16_t dosDate = ((2000 - 1980) << 9) | (1 << 5) | 1;
         zip_file_set_dostime(archive, zip_uint64_t(index), 0, dosDate, 0);
-        zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 9);
+        // PNG, FLAC and Ogg are compressed already: storing them saves an inflate on every load.
+        const bool packed = name.endsWith(QLatin1String(".png")) ||
+                            name.endsWith(QLatin1String(".flac")) ||
+                            name.endsWith(QLatin1String(".ogg"));
+        zip_set_file_compression(archive, zip_uint64_t(index),
+                                 packed ? ZIP_CM_STORE : ZIP_CM_DEFLATE, packed ? 0 : 9);
     }
     if (zip_close(archive) != 0) {
         const QString reason = QString::fromUtf8(zip_strerror(archive));
