@@ -93,12 +93,12 @@ void Tskiledit::getpoints()
 
 void Tskiledit::setSkills(const Skills &skills)
 {
-    // Lower first, then raise, so that points freed by one skill are there for the next; the
-    // spin limits keep every skill at least 10 and the four within 250.
+    // From the minimum up, in this order, so the result does not depend on the values before:
+    // a skill gets what it asks for as far as the points left allow.
     const std::pair<QSpinBox *, int> targets[] = {
         {ziv, skills.ziv}, {spel, skills.spel}, {spd, skills.spd}, {odl, skills.odl}};
     for (const auto &[spin, value] : targets)
-        spin->setValue(std::min(spin->value(), value));
+        spin->setValue(skillrules::minimum);
     for (const auto &[spin, value] : targets)
         spin->setValue(value);
     getpoints();

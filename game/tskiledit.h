@@ -18,7 +18,7 @@ public:
 
     // Recomputes the points left, the spin limits and the two bars.
     void getpoints();
-    // Sets the four skills in this order, each kept within what the points allow.
+    // Sets ziv, spel, spd and odl in this order, each within what the points left allow.
     void setSkills(const Skills &skills);
     Skills skills() const;
 
