@@ -505,6 +505,17 @@ void writeSoundCollection(const QString &path, const std::vector<SoundRecord> &r
     writeArchive(path, members);
 }
 
+QString collectionKind(const QString &path)
+{
+    ZipReader zip(path);
+    const Index index(zip.read(QStringLiteral("index.ini"), QString()));
+    const QString kind =
+        index.value(QStringLiteral("collection"), QStringLiteral("kind")).toLower();
+    if (kind != QLatin1String("images") && kind != QLatin1String("sounds"))
+        throw Error(fail(path, QStringLiteral("the index names no kind of collection")));
+    return kind;
+}
+
 QStringList collectionMembers(const QString &path)
 {
     return ZipReader(path).members();

@@ -59,6 +59,9 @@ std::vector<SoundRecord> readSoundIndex(const QString &indexPath);
 void writeImageCollection(const QString &path, const std::vector<ImageRecord> &records);
 void writeSoundCollection(const QString &path, const std::vector<SoundRecord> &records);
 
+// "images" or "sounds" from the archive's index; throws Error when it is not a collection.
+QString collectionKind(const QString &path);
+
 // A raw view of an archive for tools: every member name in archive order, and one member's bytes
 // (size-limited like the readers).
 QStringList collectionMembers(const QString &path);

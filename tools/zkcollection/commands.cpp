@@ -29,9 +29,7 @@ void makeCollection(const QString &indexPath, const QString &outPath)
 void listCollection(const QString &path, QTextStream &out)
 {
     // The kind comes from the index, so a collection with a wrong extension still lists.
-    const QByteArray index = readCollectionMember(path, QStringLiteral("index.ini"));
-    const bool images = index.toLower().contains("kind=images");
-    if (images) {
+    if (collectionKind(path) == QLatin1String("images")) {
         const auto records = readImageCollection(path);
         for (size_t i = 0; i < records.size(); ++i) {
             const ImageRecord &r = records[i];
