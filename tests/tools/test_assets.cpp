@@ -24,8 +24,8 @@ const QStringList playerImageNames = {
 const QStringList playerSoundNames = {
     "fall", "slide", "shield on", "shield off", "shield hit", "hit",    "flame", "ghost",
     "fire", "mine",  "dead",      "cure",       "gun",        "lowpwr", "water", "reload"};
-const QStringList generatedFiles = {"blue.zki", "green.zki", "sound.zks",
-                                    "zem.zki",  "zem.zks",   "zem.env"};
+const QStringList generatedFiles = {"blue.zki", "green.zki", "sound.zks", "zem.zki",
+                                    "zem.zks",  "zem.env",   "veza.env"};
 
 // Screens the arena must work on, from the smallest supported up.
 const QSize screens[] = {{1024, 768}, {1280, 720},  {1280, 1024}, {1366, 768},
@@ -75,9 +75,9 @@ struct LoadedArena
     WaveList envwave;
 };
 
-void loadArena(LoadedArena &arena)
+void loadArena(LoadedArena &arena, const QString &envName)
 {
-    const IniFile ini(programDir.filePath("zem.env"));
+    const IniFile ini(programDir.filePath(envName));
     arena.header = readEnvHeader(ini, EnvHeader::gameDefaults());
     arena.objects = readEnvObjects(ini);
     arena.sys.loadFromFile(programDir.filePath(arena.header.source));
@@ -132,10 +132,16 @@ TEST(DefaultAssets, SoundCollectionHoldsEveryNameNormalisedAndLoopedWhereItMustB
     }
 }
 
-TEST(DefaultAssets, ArenaReadsWithEveryNameItUsesPresent)
+class DefaultArena : public testing::TestWithParam<const char *>
+{
+};
+
+INSTANTIATE_TEST_SUITE_P(DefaultAssets, DefaultArena, testing::Values("zem.env", "veza.env"));
+
+TEST_P(DefaultArena, ReadsWithEveryNameItUsesPresent)
 {
     LoadedArena arena;
-    ASSERT_NO_THROW(loadArena(arena));
+    ASSERT_NO_THROW(loadArena(arena, GetParam()));
     const EnvHeader &h = arena.header;
     // Bare names, as the editor writes them, resolved beside the arena.
     EXPECT_EQ(h.source, "zem.zki");
@@ -190,10 +196,10 @@ TEST(DefaultAssets, ArenaReadsWithEveryNameItUsesPresent)
     EXPECT_GE(turrets, 1);
 }
 
-TEST(DefaultAssets, ArenaLeavesTheStartsFreeAndItsObjectsAtRest)
+TEST_P(DefaultArena, LeavesTheStartsFreeAndItsObjectsAtRest)
 {
     LoadedArena arena;
-    ASSERT_NO_THROW(loadArena(arena));
+    ASSERT_NO_THROW(loadArena(arena, GetParam()));
     ImageList blue;
     blue.loadFromFile(programDir.filePath("blue.zki"));
     const QSize bodySize(blue.find("telo0")->width(), blue.find("telo0")->height());

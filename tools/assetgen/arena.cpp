@@ -1,5 +1,8 @@
 #include "arena.h"
 
+#include <QRect>
+#include <QSize>
+
 namespace {
 
 EnvObject object(const QString &image, int x, int y, int material)
@@ -58,35 +61,66 @@ EnvObject pool(int x, int y)
     return o;
 }
 
-// A crossbow on the upper terrace: it sweeps slowly round and, once a player flies into the
-// terrace, turns to him and shoots a bolt every 1.2 seconds.
-EnvObject turret(int x, int y)
+EnvObject sized(EnvObject o, int width, int height)
 {
-    EnvObject o = solid("vez", x, y, 2);
+    o.sprite.width = width;
+    o.sprite.height = height;
+    return o;
+}
+
+// A turret's controller aiming from the centre of a 64 x 64 picture at (x, y) and launching a
+// picture of the given size from there, at a player inside the box.
+EnvFunct aimingFunct(int x, int y, QSize shot, QRect box)
+{
     EnvFunct f;
     f.active = 1;
     f.allowmain = 1;
+    f.fire = 1;
+    f.rottospr = 1;
+    f.rotmain = 1;
+    f.interval = 10; // one angle unit per move of 10 to 19 ms: a turn in about 4 seconds
+    f.x = x + 32 - shot.width() / 2;
+    f.y = y + 32 - shot.height() / 2;
+    f.tleft = box.left();
+    f.ttop = box.top();
+    f.tright = box.left() + box.width();
+    f.tbottom = box.top() + box.height();
+    return f;
+}
+
+// A crossbow turret: it sweeps slowly round and, once a player flies into its box, turns to him
+// and shoots a bolt every 1.2 seconds.
+EnvObject turret(int x, int y, QRect box)
+{
+    EnvObject o = solid("vez", x, y, 2);
+    // The bolt (30 x 8) starts centred on the turret: its own shots pass through the turret.
+    EnvFunct f = aimingFunct(x, y, QSize(30, 8), box);
     f.atack = 1; // arrows
     f.atcinterval = 1200;
-    f.fire = 1;
     f.img = "sip";
-    f.interval = 10; // one angle unit per move of 10 to 19 ms: a turn in about 4 seconds
     f.pwr = 8;
-    f.rottospr = 1;
     f.snd = "kusa";
     f.spin = 64;
-    // The bolt (30 x 8) starts centred on the turret: its own shots pass through the turret.
-    f.x = x + 32 - 15;
-    f.y = y + 32 - 4;
     f.xsp = 4;
     f.ysp = 4;
     f.liv = 0;
-    f.rotmain = 1;
-    // The terrace above the start band; a player whose corner reaches into it is shot at.
-    f.tleft = 200;
-    f.ttop = 0;
-    f.tright = 820;
-    f.tbottom = 360;
+    o.funct = f;
+    return o;
+}
+
+// A crystal that sends slow pulses; a pulse drains the mana of the player it reaches.
+EnvObject crystal(int x, int y, QRect box)
+{
+    EnvObject o = solid("krystal", x, y, 2);
+    EnvFunct f = aimingFunct(x, y, QSize(36, 36), box);
+    f.atack = 3; // pulses
+    f.atcinterval = 2500;
+    f.img = "vlna";
+    f.snd = "kusa";
+    f.spin = 192;
+    f.xsp = 5;
+    f.ysp = 5;
+    f.liv = 0;
     o.funct = f;
     return o;
 }
@@ -119,7 +153,8 @@ Arena courtyard()
     // left wall, crates and a barrel stacked on the right one.
     o.push_back(solid("stena", 150, 210));
     o.push_back(falling(solid("balvan", 250, 162, 2)));
-    o.push_back(turret(470, 60));
+    // The terrace above the start band; a player whose corner reaches into it is shot at.
+    o.push_back(turret(470, 60, QRect(200, 0, 620, 360)));
     o.push_back(solid("stena", 560, 250));
     o.push_back(breakable("debna", 600, 206, 3));
     o.push_back(falling(breakable("debna", 604, 162, 3)));
@@ -146,5 +181,45 @@ Arena courtyard()
     o.push_back(decoration("strom", 1010, -50, 3, 235));
     o.push_back(decoration("strom", -50, 900, 3, 235));
     o.push_back(decoration("strom", 1770, 930, 3, 235));
+    return a;
+}
+
+Arena watchtower()
+{
+    Arena a;
+    a.header.name = "Strážna veža";
+    a.header.version = "1.0";
+    a.header.creator = "Tím Zarkul 3";
+    a.header.source = "zem.zki";
+    a.header.sound = "zem.zks";
+    a.header.back = "back";
+    a.header.text = notesToValue(
+        {"Menšie nádvorie pre obrazovku 1024 x 768.",
+         "Hore stráži kuša, dole kryštál, ktorý vysáva manu. Stĺpy pri jazierkach sa dajú "
+         "rozbiť."});
+
+    auto &o = a.objects;
+    o.push_back(decoration("runa", 412, 284, -1, 170));
+    o.push_back(sized(pool(40, 630), 250, 120));
+    o.push_back(sized(pool(734, 630), 250, 120));
+
+    o.push_back(solid("stena", 120, 200));
+    o.push_back(falling(solid("balvan", 200, 152, 2)));
+    o.push_back(turret(480, 40, QRect(100, 0, 824, 360)));
+    o.push_back(solid("stena", 648, 200));
+    o.push_back(breakable("debna", 760, 156, 3));
+    o.push_back(falling(breakable("debna", 764, 112, 3)));
+
+    // Crumbling pillars between the ponds and the crystal.
+    EnvObject pillar = breakable("stlp", 320, 650, 6);
+    pillar.sprite.onhit = "kamen";
+    pillar.sprite.gibs = "kamienok";
+    o.push_back(pillar);
+    pillar.sprite.x = 640;
+    o.push_back(pillar);
+    o.push_back(crystal(480, 680, QRect(100, 620, 824, 400)));
+
+    o.push_back(decoration("strom", -60, -60, 3, 235));
+    o.push_back(decoration("strom", 914, -60, 3, 235));
     return a;
 }

@@ -412,6 +412,50 @@ QImage turret()
     return image;
 }
 
+// A crystal on a stone plinth; it fires pulses of draining magic.
+QImage crystal()
+{
+    QImage image = canvas(64, 64);
+    QPainter p;
+    beginPaint(p, image);
+    shadedEllipse(p, QRectF(4, 4, 56, 56), palette::stone, 2);
+    glow(p, QPointF(32, 32), 26, QColor(0xc8, 0x80, 0xff, 170));
+    QPainterPath gem;
+    for (int i = 0; i <= 6; ++i) {
+        const double a = 2 * M_PI * i / 6, r = i % 2 ? 13.0 : 18.0;
+        const QPointF pt(32 + r * std::cos(a), 32 + r * std::sin(a));
+        i ? gem.lineTo(pt) : gem.moveTo(pt);
+    }
+    gem.closeSubpath();
+    shadedPath(p, gem,
+               {QColor(0xf0, 0xd0, 0xff), QColor(0xa0, 0x50, 0xe0), QColor(0x4a, 0x1c, 0x7a)}, 1.8);
+    p.setPen(QPen(withAlpha(Qt::white, 170), 1.2));
+    p.drawLine(QPointF(32, 32), QPointF(50, 32)); // the facet that points the way it fires
+    p.drawLine(QPointF(32, 32), QPointF(23, 17));
+    p.drawLine(QPointF(32, 32), QPointF(23, 47));
+    p.end();
+    return image;
+}
+
+// The crystal's pulse: a violet ring.
+QImage pulseRing()
+{
+    QImage image = canvas(36, 36);
+    QPainter p;
+    beginPaint(p, image);
+    const QPointF c(18, 18);
+    glow(p, c, 17.5, QColor(0xd0, 0x90, 0xff, 90));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(withAlpha(palette::outline, 200), 5));
+    p.drawEllipse(c, 12, 12);
+    p.setPen(QPen(QColor(0xb0, 0x60, 0xf0), 3.4));
+    p.drawEllipse(c, 12, 12);
+    p.setPen(QPen(QColor(0xf0, 0xd8, 0xff), 1.2));
+    p.drawEllipse(c, 12, 12);
+    p.end();
+    return image;
+}
+
 QImage bolt()
 {
     QImage image = canvas(30, 8);
@@ -575,6 +619,8 @@ std::vector<ImageRecord> arenaImages()
         record("jazero", pool(380, 200)),
         record("vez", turret()),
         record("sip", bolt()),
+        record("krystal", crystal()),
+        record("vlna", pulseRing()),
         record("strom", tree()),
         record("kvety", flowers()),
         record("runa", rune()),

@@ -1,6 +1,6 @@
 // Writes the default collections and arena into the program folder, so that a fresh build is
-// playable: blue.zki, green.zki, sound.zks, zem.zki, zem.zks, zem.env. Every picture and sound
-// is generated here; the output is the same, byte for byte, on every run.
+// playable: blue.zki, green.zki, sound.zks, zem.zki, zem.zks, zem.env, and a second arena veza.env.
+// Every picture and sound is generated here; the output is the same, byte for byte, on every run.
 #include "arena.h"
 #include "art_arena.h"
 #include "art_player.h"
@@ -29,6 +29,8 @@ int main(int argc, char **argv)
         writeSoundCollection(dir.filePath("zem.zks"), arenaSounds());
         const Arena arena = courtyard();
         writeEnvironment(dir.filePath("zem.env"), arena.header, arena.objects);
+        const Arena small = watchtower();
+        writeEnvironment(dir.filePath("veza.env"), small.header, small.objects);
     } catch (const Error &e) {
         std::fprintf(stderr, "assetgen: %s\n", qPrintable(e.text()));
         return 1;

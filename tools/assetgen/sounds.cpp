@@ -48,18 +48,21 @@ Signal slide()
     return makeLoop(s, fade);
 }
 
-// A bright chord that rises and shimmers as the bubble forms.
+// A bright chord that rises and shimmers as the bubble forms, with a glassy overtone on top.
 Signal shieldOn()
 {
     Signal s = silence(0.7);
     for (double base : {523.25, 659.25, 783.99}) {
+        auto rising = [base](double t) { return base * (1 + 0.5 * std::min(1.0, t / 0.35)); };
+        auto swell = [](double t) {
+            return std::min(1.0, t / 0.05) * decay(t, 3.5) *
+                   (0.75 + 0.25 * std::sin(2 * M_PI * 14 * t));
+        };
+        mixInto(s, tone(0.7, rising, swell), 0);
         mixInto(s,
                 tone(
-                    0.7, [base](double t) { return base * (1 + 0.5 * std::min(1.0, t / 0.35)); },
-                    [](double t) {
-                        return std::min(1.0, t / 0.05) * decay(t, 3.5) *
-                               (0.75 + 0.25 * std::sin(2 * M_PI * 14 * t));
-                    }),
+                    0.7, [rising](double t) { return rising(t) * 2.0; },
+                    [swell](double t) { return 0.3 * swell(t) * std::sin(M_PI * t / 0.7); }),
                 0);
     }
     return s;
