@@ -36,10 +36,13 @@ struct KeyHash
 {
     size_t operator()(const Key &k) const
     {
-        size_t h = std::hash<qint64>()(k.picture);
-        for (int v : {k.pattern, k.width, k.height, k.angle, int(k.use)})
-            h = (h * 1000003u) ^ std::hash<int>()(v);
-        return h;
+        // std::hash of integers is the identity: mix properly, or the buckets pile up.
+        quint64 h = quint64(k.picture) * 0x9e3779b97f4a7c15ull;
+        for (int v : {k.pattern, k.width, k.height, k.angle, int(k.use)}) {
+            h ^= quint32(v) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
+            h *= 0xbf58476d1ce4e5b9ull;
+        }
+        return size_t(h ^ (h >> 31));
     }
 };
 
