@@ -72,8 +72,11 @@ Tmain::Tmain(GameState &state, const QString &programDir, QWidget *parent)
 {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Zarkul 3.7.4.be"));
+    // The original's 8-point sans serif is narrow; a semi-condensed DejaVu keeps the captions
+    // inside the original control sizes (Qt stretches the face when no condensed one exists).
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
+    font.setStretch(QFont::SemiCondensed);
     setFont(font);
     setFixedSize(529, 441);
 
@@ -195,7 +198,6 @@ void Tmain::buildEnvironment()
     prsadd->setGeometry(8, 32, 145, 121);
     prsadd->setFrameShape(QFrame::NoFrame);
     prsadd->setEnabled(false);
-    prsadd->setLineWrapMode(QPlainTextEdit::NoWrap);
     prsadd->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     prsadd->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     prsadd->document()->setDocumentMargin(0);

@@ -1,0 +1,10 @@
+# End-to-end test of the settings window: the real zk3 under Xvfb, closed with "Zavrieť".
+find_program(XVFB_RUN xvfb-run)
+find_program(XDOTOOL xdotool)
+if(XVFB_RUN AND XDOTOOL AND TARGET zk3)
+  add_test(NAME game.e2e.SettingsCloseWritesFirstRunValues
+    COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24 -dpi 96"
+      ${CMAKE_CURRENT_SOURCE_DIR}/game/e2e_settings.sh ${ZK3_PROGRAM_DIR})
+  set_tests_properties(game.e2e.SettingsCloseWritesFirstRunValues PROPERTIES
+    ENVIRONMENT "ALSOFT_DRIVERS=null;ASAN_OPTIONS=detect_leaks=0" TIMEOUT 120)
+endif()
