@@ -72,23 +72,25 @@ void drawCounters(GameState &gs, QPainter &canvas, int frameRate, int lagCount)
     gs.tickFailed = false;
 }
 
-void tick(GameState &gs, MatchHost &host, int lagCount)
+int tick(GameState &gs, MatchHost &host, int lagCount)
 {
     lagCount = std::max(lagCount, 0);
+    int moveCount = -1;
     try {
         // Wraps rather than overflowing after 24 days of play.
         gs.totalTime = int(unsigned(gs.totalTime) + unsigned(lagCount));
         if (!host.readyToDraw())
-            return;
+            return moveCount;
         if (gs.matchOver) {
             endMatch(gs, host);
-            return;
+            return moveCount;
         }
         gs.input.poll(gs.keyTable);
         gs.input1.poll(gs.keyTable);
         if (gs.bulletActive)
             bulletSchedule(gs);
-        gs.engine.advance(units::div(lagCount, std::max(gs.timeDivisor, 1)));
+        moveCount = units::div(lagCount, std::max(gs.timeDivisor, 1));
+        gs.engine.advance(moveCount);
         gs.engine.purge();
         gs.engine.render();
         if (gs.fps) {
@@ -100,6 +102,7 @@ void tick(GameState &gs, MatchHost &host, int lagCount)
         // A failing sprite ends only this tick; the counter panel reports it.
         gs.tickFailed = true;
     }
+    return moveCount;
 }
 
 void clearMatch(GameState &gs)

@@ -60,8 +60,9 @@ void boolettime(GameState &gs);
 void bulletSchedule(GameState &gs);
 
 // One tick of the match timer with the real milliseconds since the previous tick. Steps that
-// fail end the tick and set tickFailed; nothing reaches the user.
-void tick(GameState &gs, MatchHost &host, int lagCount);
+// fail end the tick and set tickFailed; nothing reaches the user. Returns the move count the
+// sprites were moved by, or -1 when the tick ended before moving them.
+int tick(GameState &gs, MatchHost &host, int lagCount);
 // The counter panel at the top-left corner of the frame.
 void drawCounters(GameState &gs, QPainter &canvas, int frameRate, int lagCount);
 

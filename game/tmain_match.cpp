@@ -70,7 +70,9 @@ public:
                                               main_.Button1, main_.Button2, main_.moz, main_.crt})
             w->hide();
         main_.hide();
-        main_.setWindowFlag(Qt::FramelessWindowHint, true);
+        // Qt drops the frameless hint from a customised dialog: become a plain borderless window.
+        settingsFlags_ = main_.windowFlags();
+        main_.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         main_.setMinimumSize(0, 0);
         main_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         main_.setGeometry(screenRect());
@@ -112,7 +114,7 @@ public:
         matchMode_ = false;
         const GameState &gs = main_.state();
         main_.output->hide();
-        main_.setWindowFlag(Qt::FramelessWindowHint, false);
+        main_.setWindowFlags(settingsFlags_);
         main_.showNormal();
         main_.setFixedSize(gs.savedWidth, gs.savedHeight);
         main_.move(gs.savedLeft, gs.savedTop);
@@ -135,6 +137,7 @@ public:
 
 private:
     Tmain &main_;
+    Qt::WindowFlags settingsFlags_;
     bool matchMode_ = false;
     bool drawing_ = false;
     bool cursorHidden_ = false;
