@@ -8,3 +8,8 @@ if(XVFB_RUN AND XDOTOOL AND TARGET zk3)
   set_tests_properties(game.e2e.SettingsCloseWritesFirstRunValues PROPERTIES
     ENVIRONMENT "ALSOFT_DRIVERS=null;ASAN_OPTIONS=detect_leaks=0" TIMEOUT 120)
 endif()
+
+# The scripted matches run the headless runner: build it with their test program.
+if(TARGET zk3-sim AND TARGET game_test_sim)
+  add_dependencies(game_test_sim zk3-sim)
+endif()
