@@ -149,7 +149,7 @@ template <class Draw> void withAlpha(QPainter &p, int alpha, Draw draw)
 template <class Draw> void withCopyIfOpaque(QPainter &p, bool opaque, Draw draw)
 {
     if (!opaque || p.compositionMode() != QPainter::CompositionMode_SourceOver ||
-        p.opacity() < 1.0) {
+        p.opacity() < 1.0 || p.transform().type() > QTransform::TxTranslate) {
         draw();
         return;
     }

@@ -199,29 +199,55 @@ QRect TBackgroundSprite::cellRect() const
     return QRect(Trunc(x), Trunc(y), image->width(), image->height());
 }
 
+const ImageEntry &TBackgroundSprite::tileBlock()
+{
+    constexpr int minimum = 128; // pixels each way
+    if (blockSource_ == image)
+        return *block_;
+    blockSource_ = image;
+    const int w = image->width(), h = image->height();
+    if (w >= minimum && h >= minimum) {
+        block_ = image;
+        return *block_;
+    }
+    const int across = (minimum + w - 1) / w, down = (minimum + h - 1) / h;
+    QImage picture(w * across, h * down, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    for (int j = 0; j < down; ++j)
+        for (int i = 0; i < across; ++i)
+            image->drawPlain(p, QPoint(i * w, j * h), 0);
+    p.end();
+    block_ = std::make_shared<ImageEntry>(image->name(), picture);
+    return *block_;
+}
+
 void TBackgroundSprite::onDraw(QPainter &canvas)
 {
     if (!image)
         return;
     const int w = image->width(), h = image->height();
-    if (w <= 0 || h <= 0)
+    if (w <= 0 || h <= 0 || image->patternCount() <= 0)
         return;
     const int left = Trunc(x), top = Trunc(y);
     if (!tiled) {
         image->drawPlain(canvas, QPoint(left, top), 0);
         return;
     }
+    // Copies of a block of whole cells lie on the same grid as the cells themselves.
+    const ImageEntry &block = tileBlock();
+    const int bw = block.width(), bh = block.height();
     const QRect surface = engine().surfaceRect();
-    // The first cell that meets the surface in each direction; cells repeat both ways.
+    // The first block that meets the surface in each direction; blocks repeat both ways.
     auto firstStart = [](long long origin, int size) {
         long long offset = origin % size;
         if (offset > 0)
             offset -= size;
         return offset;
     };
-    const long long startX = firstStart(left, w), startY = firstStart(top, h);
-    for (long long ty = startY; ty < surface.height(); ty += h) {
-        for (long long tx = startX; tx < surface.width(); tx += w)
-            image->drawPlain(canvas, QPoint(int(tx), int(ty)), 0);
+    const long long startX = firstStart(left, bw), startY = firstStart(top, bh);
+    for (long long ty = startY; ty < surface.height(); ty += bh) {
+        for (long long tx = startX; tx < surface.width(); tx += bw)
+            block.drawPlain(canvas, QPoint(int(tx), int(ty)), 0);
     }
 }

@@ -115,4 +115,10 @@ private:
     friend class TSpriteEngine;
     // The single cell's rectangle, in surface pixels.
     QRect cellRect() const;
+    // Small cells are tiled from a block of several copies, so a tiny picture never costs
+    // thousands of draws per frame.
+    const ImageEntry &tileBlock();
+
+    ImagePtr blockSource_;
+    ImagePtr block_;
 };

@@ -307,3 +307,24 @@ TEST_F(Drawing, PreparedPicturesAreKeptApartBySizeAngleEntryAndPattern)
     EXPECT_EQ(at(engine, 32, 35), red);
     EXPECT_EQ(at(engine, 37, 28), white);
 }
+
+TEST_F(Drawing, HugeSpritesAndTinyTilesDrawWithoutPreparingHugePictures)
+{
+    // Far beyond what a prepared picture may hold: drawn straight through the painter.
+    for (int angle : {0, 30}) {
+        engine.clear();
+        engine.surface().fill(white);
+        auto *s = sprite(solid(red, 4, 4), -100000, -100000, 200000, 200000);
+        s->angle = angle;
+        engine.render();
+        EXPECT_EQ(at(engine, 24, 24), red) << angle;
+    }
+    // A one-pixel background on a big surface.
+    TSpriteEngine world(QSize(1920, 1080));
+    auto *background = world.create<TBackgroundSprite>();
+    background->image = solid(blue, 1, 1);
+    background->tiled = true;
+    world.render();
+    EXPECT_EQ(world.surface().pixel(1919, 1079), blue);
+    EXPECT_EQ(world.surface().pixel(0, 0), blue);
+}
