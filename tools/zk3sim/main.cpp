@@ -44,7 +44,6 @@ struct Arguments
 Arguments parseArguments(const QStringList &args)
 {
     Arguments a;
-    bool envGiven = false;
     for (int i = 1; i < args.size(); ++i) {
         const QString &option = args[i];
         if (i + 1 >= args.size())
@@ -54,7 +53,7 @@ Arguments parseArguments(const QStringList &args)
         if (option == QLatin1String("--settings"))
             a.settings = value;
         else if (option == QLatin1String("--env"))
-            a.env = value, envGiven = true;
+            a.env = value;
         else if (option == QLatin1String("--script"))
             a.script = value;
         else if (option == QLatin1String("--trace"))
@@ -84,8 +83,6 @@ Arguments parseArguments(const QStringList &args)
         usageError(QStringLiteral("--settings and --script are needed"));
     if (!a.frames.isEmpty() && a.every < 1)
         usageError(QStringLiteral("--frames needs --every N with N at least 1"));
-    if (!envGiven)
-        a.env.clear();
     return a;
 }
 
@@ -142,10 +139,8 @@ void savePicture(const QImage &picture, const QString &path)
         throw Error(QStringLiteral("Cannot write '%1'").arg(path));
 }
 
-int run(const Arguments &a)
+int run(const Arguments &a, const std::vector<ScriptLine> &script)
 {
-    const std::vector<ScriptLine> script = readScript(a.script);
-
     IniFile ini(a.settings);
     Settings settings = readSettings(ini);
     if (!a.env.isEmpty())
@@ -244,17 +239,33 @@ int run(const Arguments &a)
     return 0;
 }
 
+// Standard error carries the runner's own messages only: Qt's notes about the headless
+// platform (no runtime folder, no fonts configured) would bury them.
+void quietQt(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(quietQt);
     // No window: the offscreen platform gives fonts and painting without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const Arguments arguments = parseArguments(QCoreApplication::arguments());
+    std::vector<ScriptLine> script;
     try {
-        return run(arguments);
+        script = readScript(arguments.script);
+    } catch (const Error &e) {
+        std::fprintf(stderr, "zk3-sim: %s\n", qPrintable(e.text()));
+        return 2;
+    }
+    try {
+        return run(arguments, script);
     } catch (const Error &e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.text()));
     } catch (const std::exception &e) {
