@@ -69,6 +69,8 @@ struct Pictures
                                                      true, qRgb(255, 0, 255)));
         shots.push_back(std::make_shared<ImageEntry>("axe", shot(32, 32, Qt::gray, false)));
         shots.push_back(std::make_shared<ImageEntry>("pulz", shot(64, 16, Qt::cyan, false)));
+        shots.push_back(std::make_shared<ImageEntry>("ghost", shot(48, 48, Qt::white, false)));
+        shots.push_back(std::make_shared<ImageEntry>("mine", shot(64, 64, Qt::green, false)));
         statics.push_back(std::make_shared<ImageEntry>("wall", block(128, 128, 1)));
         statics.push_back(std::make_shared<ImageEntry>("rock", block(200, 100, 2)));
         statics.push_back(std::make_shared<ImageEntry>("tower", block(256, 256, 3)));
@@ -82,13 +84,15 @@ const Pictures &pictures()
     return instance;
 }
 
-// The picture turned about the rectangle's centre through a transform set up for this sprite.
+// The picture turned about the rectangle's centre through a transform set up for this sprite,
+// sampled as smoothly as the engine's prepared pictures are.
 void drawThroughTransform(QPainter &p, const TImageSpriteEx &s)
 {
     if (!s.image || s.alpha <= 0)
         return;
     const QRect r = s.boundsRect();
     p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.translate((r.left() + r.left() + s.width) / 2, (r.top() + r.top() + s.height) / 2);
     p.rotate((s.angle & 0xff) * 360.0 / 256.0);
     p.setOpacity(std::min(s.alpha, 255) / 255.0);
