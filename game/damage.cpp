@@ -6,10 +6,19 @@
 #include "tplayer.h"
 #include "units.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numbers>
 
 namespace {
+
+// Damage comes from environment files too, so the arithmetic is wide and saturates rather than
+// overflowing.
+int saturate(qint64 value)
+{
+    return int(std::clamp<qint64>(value, INT_MIN, INT_MAX));
+}
 
 void stopAll(WaveList &list)
 {
@@ -65,13 +74,13 @@ void hitPlayer(Tplayer &player, int damage)
     if (player.shielded) {
         // The shield takes the hit and mana pays three times over; what mana cannot pay comes
         // off life, yet a shielded player never dies of it.
-        player.shield -= damage;
+        player.shield = saturate(qint64(player.shield) - damage);
         const qint64 cost = 3 * qint64(damage);
         if (cost > player.mana) {
-            player.life = int(player.life - (cost - player.mana));
+            player.life = saturate(player.life - (cost - player.mana));
             player.mana = 0;
         } else {
-            player.mana = int(player.mana - cost);
+            player.mana = saturate(player.mana - cost);
         }
         return;
     }
@@ -80,7 +89,7 @@ void hitPlayer(Tplayer &player, int damage)
     if (!game.bulletActive)
         boolettime(game);
     // A resistance above the damage heals.
-    player.life -= damage - player.stats.resist;
+    player.life = saturate(qint64(player.life) - (qint64(damage) - player.stats.resist));
     if (game.exl)
         burst(player);
     player.playSound(QStringLiteral("hit"));

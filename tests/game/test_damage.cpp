@@ -4,6 +4,7 @@
 #include "test_player_fixture.h"
 
 #include <QPainter>
+#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -110,6 +111,22 @@ TEST(Death, ShieldedPlayerBelowZeroLivesUntilAnUnshieldedHit)
     p->shielded = false;
     hitPlayer(*p, 1);
     EXPECT_TRUE(w.game.matchOver);
+}
+
+TEST(Death, HugeDamageSaturatesInsteadOfOverflowing)
+{
+    World w;
+    Tplayer *p = w.player();
+    p->life = INT_MIN + 5;
+    p->stats.resist = -10;
+    hitPlayer(*p, INT_MAX);
+    EXPECT_EQ(p->life, INT_MIN);
+    EXPECT_TRUE(w.game.matchOver);
+    p->shielded = true;
+    p->shield = INT_MIN + 1;
+    hitPlayer(*p, INT_MAX);
+    EXPECT_EQ(p->shield, INT_MIN);
+    EXPECT_EQ(p->mana, 0);
 }
 
 TEST(Death, BodyMovesOnScreenAndTheSignHangsBesideIt)
