@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
+#include <QWindow>
 
 namespace {
 
@@ -92,8 +93,7 @@ public:
             QGuiApplication::setOverrideCursor(Qt::BlankCursor);
             cursorHidden_ = true;
         }
-        if (main_.loadform)
-            main_.loadform->raise();
+        keepProgressOnTop();
     }
     bool readyToDraw() const override { return drawing_ && main_.output->isVisible(); }
     void present() override { main_.output->present(); }
@@ -127,6 +127,22 @@ public:
         main_.skiledit2->getpoints();
         main_.show();
         main_.activateWindow();
+    }
+
+    // A full-screen window lies above every other one unless they belong to it: the progress
+    // window becomes its transient so the countdown shows over the arena.
+    void keepProgressOnTop()
+    {
+        Tloadform *form = main_.loadform;
+        if (!form)
+            return;
+        form->hide();
+        form->winId();
+        if (form->windowHandle() && main_.windowHandle())
+            form->windowHandle()->setTransientParent(main_.windowHandle());
+        form->show();
+        form->raise();
+        form->activateWindow();
     }
 
     static QRect screenRect()
