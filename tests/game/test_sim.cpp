@@ -150,3 +150,21 @@ TEST_F(SimTest, ScriptErrorsNameTheLine)
     }
     EXPECT_EQ(run("", {"--bogus", "1"}).exitCode, 2);
 }
+
+TEST_F(SimTest, MatchEndsAtTheTickAfterADeath)
+{
+    Settings s = files.settings();
+    s.players[0].weapons = {"Strela", "Strela", "Strela"};
+    writeSettings(s);
+    const SimRun r = run("3200 - -\n16 1 - x5000\n");
+    ASSERT_EQ(r.exitCode, 0) << qPrintable(r.errors);
+    const int last = r.trace.size() - 1;
+    ASSERT_LT(last, 5001) << "player 2 never died";
+    // The death tick completes and plays the sounds; the next tick ends the match and the run.
+    EXPECT_EQ(field(r, last - 1, "matchOver"), "1");
+    EXPECT_LE(field(r, last - 1, "p2life").toInt(), 0);
+    EXPECT_TRUE(field(r, last - 1, "sounds").contains("WaveList2:dead"));
+    EXPECT_TRUE(field(r, 2, "sounds").startsWith("WaveList1:fire"));
+    EXPECT_EQ(field(r, last, "sprites"), "0");
+    EXPECT_EQ(field(r, last, "p1x"), "");
+}
