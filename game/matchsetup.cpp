@@ -2,6 +2,7 @@
 
 #include "blend.h"
 #include "envfile.h"
+#include "envinstance.h"
 #include "error.h"
 #include "gameloop.h"
 #include "gamestate.h"
@@ -138,8 +139,7 @@ void buildEnvironment(GameState &gs, MatchHost &host, const IniFile &ini)
     background->setZ(-2);
 
     host.showProgress(QStringLiteral("Vytváram prostredie..."));
-    // The arena objects of the sections sprite1, sprite2 ... join the world here once the game
-    // has them; until then an arena is its background.
+    instantiateEnvironment(gs, ini);
 }
 
 // Steps 13 to 16: stats, players, cursors, finishers, weapon slots.
