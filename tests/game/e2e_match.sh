@@ -68,10 +68,9 @@ w=${screen_size%x*}
 h=${screen_size#*x}
 centre="+$((w / 2 - 100))+$((h / 2 + 20))"
 white() { convert "$1" -crop "200x10$centre" -format '%[fx:mean]' info:; }
-[ "$(echo "$(white "$folder/countdown.png") > 0.9" | bc)" = 1 ] ||
-  { echo "no countdown window over the arena" >&2; exit 1; }
-[ "$(echo "$(white "$folder/before.png") < 0.9" | bc)" = 1 ] ||
-  { echo "the countdown window stayed" >&2; exit 1; }
+mostly_white() { awk -v v="$(white "$1")" 'BEGIN { exit !(v > 0.9) }'; }
+mostly_white "$folder/countdown.png" || { echo "no countdown window over the arena" >&2; exit 1; }
+! mostly_white "$folder/before.png" || { echo "the countdown window stayed" >&2; exit 1; }
 
 # Player 1 starts at x 20, y = screen height div 2; after flying right that spot shows the arena.
 spot="80x60+10+$((h / 2 - 5))"

@@ -128,12 +128,12 @@ TEST(GameTimer, LagCountAndInactiveTime)
     QList<int> lags;
     QObject::connect(&timer, &GameTimer::timer, [&lags](int lag) { lags << lag; });
     timer.setApplicationActive(false);
-    settle(100);
+    settle(400);
     EXPECT_TRUE(lags.isEmpty()); // no ticks while inactive
     timer.setApplicationActive(true);
-    settle(60);
+    settle(150);
     ASSERT_FALSE(lags.isEmpty());
-    EXPECT_LT(lags.first(), 90); // the time base restarted on return
+    EXPECT_LT(lags.first(), 300); // the time base restarted on return: inactive time is lost
 
     timer.setHeld(true);
     lags.clear();
