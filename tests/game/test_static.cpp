@@ -284,3 +284,21 @@ TEST(StaticSprite, DrawsStretchedAndTurnedWithItsAlpha)
     EXPECT_EQ(QColor(f.pixel(215, 30)), QColor(Qt::black));
     EXPECT_EQ(QColor(f.pixel(100, 65)), QColor(Qt::black));
 }
+
+TEST(StaticSprite, SizesFromAHandEditedFileNeverHangOrCrash)
+{
+    for (const QSize size : {QSize(2000000000, 2000000000), QSize(-50, -50), QSize(0, 0)}) {
+        ArenaWorld w;
+        EnvObject eo = object(2, -1000000, -1000000);
+        eo.sprite.width = size.width();
+        eo.sprite.height = size.height();
+        eo.sprite.angle = 37;
+        Tstaticsprite *o = instantiateObject(w.game, eo);
+        w.player(300, 300);
+        w.game.engine.advance(16);
+        EXPECT_EQ(o->destroyed, size.width() > 0) << "the player lies inside it";
+        w.game.engine.render();
+        w.game.engine.purge();
+        w.game.engine.render();
+    }
+}
