@@ -6,7 +6,13 @@
 #include "tfunct.h"
 #include "tstaticsprite.h"
 
+#include <algorithm>
+
 namespace {
+
+// Far beyond any screen, yet small enough that a turned picture's bounds stay within the range
+// of the drawing arithmetic: a hand-edited size of two thousand million pixels cannot overflow it.
+constexpr int maxSide = 1 << 20;
 
 enum Material { intangible = 0, solid = 1, destructible = 2, water = 3 };
 
@@ -65,8 +71,8 @@ void applySprite(GameState &game, Tstaticsprite &o, const EnvSprite &s)
     o.tiled = s.tiled;
     o.push = s.push;
     o.image = game.sys.find(s.image);
-    o.width = s.width.value_or(o.image->width());
-    o.height = s.height.value_or(o.image->height());
+    o.width = std::clamp(s.width.value_or(o.image->width()), -maxSide, maxSide);
+    o.height = std::clamp(s.height.value_or(o.image->height()), -maxSide, maxSide);
     o.x = s.x;
     o.y = s.y;
     o.setZ(s.z);

@@ -287,16 +287,34 @@ TEST(StaticSprite, DrawsStretchedAndTurnedWithItsAlpha)
 
 TEST(StaticSprite, SizesFromAHandEditedFileNeverHangOrCrash)
 {
-    for (const QSize size : {QSize(2000000000, 2000000000), QSize(-50, -50), QSize(0, 0)}) {
+    struct Case
+    {
+        QSize size;
+        int x, y;
+        QSize kept;
+    } cases[] = {
+        {{2000000000, 2000000000}, -1000000, -1000000, {1 << 20, 1 << 20}},
+        {{-2000000000, -50}, 0, 0, {-(1 << 20), -50}},
+        {{0, 0}, 300, 300, {0, 0}},
+        {{5000, 5000}, 2147480000, -2147480000, {5000, 5000}},
+        {{600000, 700000}, -300000, -300000, {600000, 700000}},
+    };
+    for (const Case &c : cases) {
+        const QSize size = c.size;
         ArenaWorld w;
-        EnvObject eo = object(2, -1000000, -1000000);
+        EnvObject eo = object(2, c.x, c.y);
         eo.sprite.width = size.width();
         eo.sprite.height = size.height();
         eo.sprite.angle = 37;
         Tstaticsprite *o = instantiateObject(w.game, eo);
+        EXPECT_EQ(QSize(o->width, o->height), c.kept);
         w.player(300, 300);
         w.game.engine.advance(16);
-        EXPECT_EQ(o->destroyed, size.width() > 0) << "the player lies inside it";
+        const auto spans = [](qint64 from, int length, qint64 at) {
+            return from < at && at < from + length;
+        };
+        const bool around = spans(c.x, c.kept.width(), 310) && spans(c.y, c.kept.height(), 310);
+        EXPECT_EQ(o->destroyed, around) << "only when the player lies inside it";
         w.game.engine.render();
         w.game.engine.purge();
         w.game.engine.render();
