@@ -175,6 +175,10 @@ const Prepared *preparedPattern(const ImageEntry &entry, int pattern, int width,
 {
     const QRect source = entry.patternRect(pattern);
     const Use use = angle == 0 ? Use::stretch : Use::rotate;
+    // A picture too large to prepare is drawn straight through the painter. Test the size before
+    // turning it: the turned bounds of a huge sprite do not fit an int.
+    if (double(width) * double(height) * 4 > double(maxPreparedBytes))
+        return nullptr;
     const QRect bounds =
         use == Use::stretch ? QRect(0, 0, width, height) : turnedBounds(width, height, angle);
     if (tooBig(bounds))

@@ -319,6 +319,14 @@ TEST_F(Drawing, HugeSpritesAndTinyTilesDrawWithoutPreparingHugePictures)
         engine.render();
         EXPECT_EQ(at(engine, 24, 24), red) << angle;
     }
+    // Sizes a hand-edited arena may give: their turned bounds do not fit an int.
+    for (int angle : {0, 30, 64}) {
+        engine.clear();
+        auto *s = sprite(solid(red, 4, 4), 0, 0, 2000000000, 2000000000);
+        s->angle = angle;
+        engine.render();
+        EXPECT_EQ(engine.drawCount(), 1) << angle;
+    }
     // A one-pixel background on a big surface.
     TSpriteEngine world(QSize(1920, 1080));
     auto *background = world.create<TBackgroundSprite>();
