@@ -93,6 +93,8 @@ EnvFunct aimingFunct(int x, int y, QSize shot, QRect box)
 EnvObject turret(int x, int y, QRect box)
 {
     EnvObject o = solid("vez", x, y, 2);
+    // Silent when struck: its own bolts fly out through it and would ring on every move.
+    o.sprite.onhit.clear();
     // The bolt (30 x 8) starts centred on the turret: its own shots pass through the turret.
     EnvFunct f = aimingFunct(x, y, QSize(30, 8), box);
     f.atack = 1; // arrows
@@ -112,6 +114,7 @@ EnvObject turret(int x, int y, QRect box)
 EnvObject crystal(int x, int y, QRect box)
 {
     EnvObject o = solid("krystal", x, y, 2);
+    o.sprite.onhit.clear(); // as the turret: its own pulses pass out through it
     EnvFunct f = aimingFunct(x, y, QSize(36, 36), box);
     f.atack = 3; // pulses
     f.atcinterval = 2500;
