@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -141,8 +142,12 @@ void savePicture(const QImage &picture, const QString &path)
 
 int run(const Arguments &a, const std::vector<ScriptLine> &script)
 {
-    IniFile ini(a.settings);
-    Settings settings = readSettings(ini);
+    // As the game at its first start: without a settings file the default files beside it
+    // are used, with the first-run weapons, skills and options.
+    const QFileInfo settingsFile(a.settings);
+    Settings settings = settingsFile.exists()
+                            ? readSettings(IniFile(a.settings))
+                            : firstRunSettings(settingsFile.absolutePath() + QLatin1Char('/'));
     if (!a.env.isEmpty())
         settings.env = a.env;
 
