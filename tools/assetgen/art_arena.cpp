@@ -9,14 +9,6 @@
 
 namespace {
 
-ImageRecord record(const QString &name, const QImage &picture)
-{
-    ImageRecord r;
-    r.name = name;
-    r.picture = picture.convertToFormat(QImage::Format_ARGB32);
-    return r;
-}
-
 // Value noise on a lattice that wraps at the picture's size, so the result tiles seamlessly.
 class TilingNoise
 {
@@ -120,14 +112,8 @@ QImage bulletBanner()
     QImage image = canvas(440, 88);
     QPainter p;
     beginPaint(p, image);
-    QPainterPath ribbon;
-    ribbon.moveTo(4, 14);
-    ribbon.lineTo(436, 14);
-    ribbon.lineTo(420, 44);
-    ribbon.lineTo(436, 74);
-    ribbon.lineTo(4, 74);
-    ribbon.lineTo(20, 44);
-    ribbon.closeSubpath();
+    const QPainterPath ribbon = polygon({QPointF(4, 14), QPointF(436, 14), QPointF(420, 44),
+                                         QPointF(436, 74), QPointF(4, 74), QPointF(20, 44)});
     shadedPath(p, ribbon,
                {QColor(0x5a, 0x3c, 0x8c), QColor(0x32, 0x1e, 0x5a), QColor(0x16, 0x0c, 0x2c)}, 3);
     p.setPen(QPen(palette::gold.mid, 2));
@@ -182,13 +168,7 @@ QImage finisher()
     beginPaint(p, image);
     const QPointF c(19, 18);
     glow(p, QPointF(12, 18), 12, QColor(0xb0, 0x40, 0xff, 150));
-    QPainterPath body;
-    for (int i = 0; i <= 20; ++i) {
-        const double a = 2 * M_PI * i / 20, r = i % 2 ? 10.0 : 15.0;
-        const QPointF pt(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-        i ? body.lineTo(pt) : body.moveTo(pt);
-    }
-    body.closeSubpath();
+    const QPainterPath body = radialPath(c, 20, [](int i) { return i % 2 ? 10.0 : 15.0; });
     shadedPath(p, body,
                {QColor(0x8a, 0x5c, 0xb0), QColor(0x4a, 0x28, 0x6e), QColor(0x1e, 0x0e, 0x30)}, 1.5);
     shadedEllipse(p, QRectF(19, 12, 11, 12), palette::bone, 1.2);
@@ -232,12 +212,12 @@ QImage tombstone()
 std::vector<ImageRecord> arenaImages()
 {
     std::vector<ImageRecord> images = {
-        record("back", background()),
-        record("Blabel", bulletBanner()),
-        record("splash", droplet(palette::water, 10, 220)),
-        record("doraz", finisher()),
-        record("drbod", glowDot(QColor(0xc0, 0x70, 0xff, 220), 6)),
-        record("dead", tombstone()),
+        imageRecord("back", background()),
+        imageRecord("Blabel", bulletBanner()),
+        imageRecord("splash", droplet(palette::water, 10, 220)),
+        imageRecord("doraz", finisher()),
+        imageRecord("drbod", glowDot(QColor(0xc0, 0x70, 0xff, 220), 6)),
+        imageRecord("dead", tombstone()),
     };
     for (ImageRecord &r : objectImages())
         images.push_back(std::move(r));

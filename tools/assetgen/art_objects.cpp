@@ -8,14 +8,6 @@
 
 namespace {
 
-ImageRecord record(const QString &name, const QImage &picture)
-{
-    ImageRecord r;
-    r.name = name;
-    r.picture = picture.convertToFormat(QImage::Format_ARGB32);
-    return r;
-}
-
 // A stretch of wall seen from above: courses of bricks with a lit top edge.
 QImage wall(int width, int height, uint32_t seed)
 {
@@ -83,13 +75,8 @@ QImage boulder()
     QPainter p;
     beginPaint(p, image);
     Rng rng(77);
-    QPainterPath rock;
-    for (int i = 0; i <= 11; ++i) {
-        const double a = 2 * M_PI * i / 11, r = 22 + rng.signedUniform() * 3;
-        const QPointF pt(26 + r * std::cos(a), 26 + r * std::sin(a));
-        i ? rock.lineTo(pt) : rock.moveTo(pt);
-    }
-    rock.closeSubpath();
+    const QPainterPath rock =
+        radialPath(QPointF(26, 26), 11, [&rng](int) { return 22 + rng.signedUniform() * 3; });
     shadedPath(p, rock, palette::mossStone, 2);
     p.setPen(QPen(palette::mossStone.dark, 1.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(18, 30), QPointF(28, 36));
@@ -182,10 +169,7 @@ QImage turret()
     beginPaint(p, image);
     shadedEllipse(p, QRectF(6, 6, 52, 52), palette::stone, 2);
     shadedEllipse(p, QRectF(16, 16, 32, 32), palette::steel, 1.5);
-    p.setPen(QPen(palette::outline, 7, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(22, 32), QPointF(60, 32));
-    p.setPen(QPen(palette::wood.mid, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(22, 32), QPointF(60, 32));
+    outlinedLine(p, QPointF(22, 32), QPointF(60, 32), palette::wood.mid, 4, 7);
     QPainterPath bow;
     bow.moveTo(44, 6);
     bow.cubicTo(56, 14, 56, 50, 44, 58);
@@ -210,13 +194,8 @@ QImage crystal()
     beginPaint(p, image);
     shadedEllipse(p, QRectF(4, 4, 56, 56), palette::stone, 2);
     glow(p, QPointF(32, 32), 26, QColor(0xc8, 0x80, 0xff, 170));
-    QPainterPath gem;
-    for (int i = 0; i <= 6; ++i) {
-        const double a = 2 * M_PI * i / 6, r = i % 2 ? 13.0 : 18.0;
-        const QPointF pt(32 + r * std::cos(a), 32 + r * std::sin(a));
-        i ? gem.lineTo(pt) : gem.moveTo(pt);
-    }
-    gem.closeSubpath();
+    const QPainterPath gem =
+        radialPath(QPointF(32, 32), 6, [](int i) { return i % 2 ? 13.0 : 18.0; });
     shadedPath(p, gem,
                {QColor(0xf0, 0xd0, 0xff), QColor(0xa0, 0x50, 0xe0), QColor(0x4a, 0x1c, 0x7a)}, 1.8);
     p.setPen(QPen(withAlpha(Qt::white, 170), 1.2));
@@ -251,25 +230,14 @@ QImage bolt()
     QImage image = canvas(30, 8);
     QPainter p;
     beginPaint(p, image);
-    p.setPen(QPen(palette::outline, 3.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(3, 4), QPointF(24, 4));
-    p.setPen(QPen(palette::steel.dark, 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(3, 4), QPointF(24, 4));
+    outlinedLine(p, QPointF(3, 4), QPointF(24, 4), palette::steel.dark, 1.6, 3.2);
     for (int side : {-1, 1}) {
-        QPainterPath f;
-        f.moveTo(9, 4);
-        f.lineTo(4, 4 + side * 3.4);
-        f.lineTo(1, 4 + side * 3.4);
-        f.lineTo(3, 4);
-        f.closeSubpath();
+        const QPainterPath f = polygon(
+            {QPointF(9, 4), QPointF(4, 4 + side * 3.4), QPointF(1, 4 + side * 3.4), QPointF(3, 4)});
         shadedPath(p, f, palette::blood, 0.9);
     }
-    QPainterPath tip;
-    tip.moveTo(29.5, 4);
-    tip.lineTo(22, 0.8);
-    tip.lineTo(22, 7.2);
-    tip.closeSubpath();
-    shadedPath(p, tip, palette::steel, 1.0);
+    shadedPath(p, polygon({QPointF(29.5, 4), QPointF(22, 0.8), QPointF(22, 7.2)}), palette::steel,
+               1.0);
     p.end();
     return image;
 }
@@ -361,13 +329,8 @@ QImage splinter()
     QImage image = canvas(14, 6);
     QPainter p;
     beginPaint(p, image);
-    QPainterPath s;
-    s.moveTo(1, 3);
-    s.lineTo(6, 1);
-    s.lineTo(13, 2);
-    s.lineTo(8, 5);
-    s.closeSubpath();
-    shadedPath(p, s, palette::wood, 0.9);
+    shadedPath(p, polygon({QPointF(1, 3), QPointF(6, 1), QPointF(13, 2), QPointF(8, 5)}),
+               palette::wood, 0.9);
     p.end();
     return image;
 }
@@ -377,14 +340,9 @@ QImage pebble()
     QImage image = canvas(10, 10);
     QPainter p;
     beginPaint(p, image);
-    QPainterPath s;
-    s.moveTo(1, 5);
-    s.lineTo(4, 1);
-    s.lineTo(9, 3);
-    s.lineTo(8, 8);
-    s.lineTo(3, 9);
-    s.closeSubpath();
-    shadedPath(p, s, palette::stone, 0.9);
+    shadedPath(p,
+               polygon({QPointF(1, 5), QPointF(4, 1), QPointF(9, 3), QPointF(8, 8), QPointF(3, 9)}),
+               palette::stone, 0.9);
     p.end();
     return image;
 }
@@ -394,21 +352,21 @@ QImage pebble()
 std::vector<ImageRecord> objectImages()
 {
     return {
-        record("stena", wall(256, 40, 41)),
-        record("stenav", wall(40, 256, 42)),
-        record("stlp", pillar()),
-        record("balvan", boulder()),
-        record("debna", crate()),
-        record("sud", barrel()),
-        record("jazero", pool(380, 200)),
-        record("vez", turret()),
-        record("sip", bolt()),
-        record("krystal", crystal()),
-        record("vlna", pulseRing()),
-        record("strom", tree()),
-        record("kvety", flowers()),
-        record("runa", rune()),
-        record("trieska", splinter()),
-        record("kamienok", pebble()),
+        imageRecord("stena", wall(256, 40, 41)),
+        imageRecord("stenav", wall(40, 256, 42)),
+        imageRecord("stlp", pillar()),
+        imageRecord("balvan", boulder()),
+        imageRecord("debna", crate()),
+        imageRecord("sud", barrel()),
+        imageRecord("jazero", pool(380, 200)),
+        imageRecord("vez", turret()),
+        imageRecord("sip", bolt()),
+        imageRecord("krystal", crystal()),
+        imageRecord("vlna", pulseRing()),
+        imageRecord("strom", tree()),
+        imageRecord("kvety", flowers()),
+        imageRecord("runa", rune()),
+        imageRecord("trieska", splinter()),
+        imageRecord("kamienok", pebble()),
     };
 }

@@ -7,14 +7,6 @@ namespace {
 
 enum class Pose { Normal, Hurt, Casting };
 
-ImageRecord record(const QString &name, const QImage &picture)
-{
-    ImageRecord r;
-    r.name = name;
-    r.picture = picture.convertToFormat(QImage::Format_ARGB32);
-    return r;
-}
-
 Ramp tinted(const Ramp &ramp, const QColor &to, double t)
 {
     return {mix(ramp.light, to, t), mix(ramp.mid, to, t), mix(ramp.dark, to, t)};
@@ -45,20 +37,14 @@ QImage wizard(const Team &team, Pose pose)
     const Ramp sleeve{robe.mid, robe.dark, robe.dark.darker(130)};
     for (int side : {-1, 1}) {
         const QPointF shoulder(24, 28 + side * 14), hand(38 + reach, 28 + side * spread);
-        p.setPen(QPen(palette::outline, 10, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(shoulder, hand);
-        p.setPen(QPen(sleeve.mid, 6.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(shoulder, hand);
+        outlinedLine(p, shoulder, hand, sleeve.mid, 6.6, 10);
         shadedEllipse(p, QRectF(hand.x() - 1, hand.y() - 4, 8, 8), skin, 1.4);
     }
 
     // Staff in the lower hand, pointing ahead, with a gem of the team's magic.
     if (pose != Pose::Casting) {
         const QPointF from(30, 45), to(53, 39 + reach * 0.2);
-        p.setPen(QPen(palette::outline, 4.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(from, to);
-        p.setPen(QPen(palette::wood.mid, 2.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(from, to);
+        outlinedLine(p, from, to, palette::wood.mid, 2.4, 4.4);
         shadedEllipse(p, QRectF(to.x() - 3, to.y() - 3, 6, 6), team.magic, 1.2);
         shadedEllipse(p, QRectF(38 + reach - 1, 28 + spread - 4, 8, 8), skin, 1.4);
     }
@@ -125,28 +111,17 @@ QImage arrow(const Team &team, int age)
         p.setBrush(trail);
         p.drawRoundedRect(QRectF(0, 3, 14, 4), 2, 2);
     }
-    p.setPen(QPen(palette::outline, 3.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(5, 5), QPointF(26, 5));
-    p.setPen(QPen(shaft.mid, 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(5, 5), QPointF(26, 5));
+    outlinedLine(p, QPointF(5, 5), QPointF(26, 5), shaft.mid, 1.6, 3.4);
 
     const double featherLength = 10 - age * 2.5;
     for (int side : {-1, 1}) {
-        QPainterPath f;
-        f.moveTo(2 + featherLength, 5);
-        f.lineTo(2 + featherLength * 0.35, 5 + side * 4.3);
-        f.lineTo(1, 5 + side * 4.3);
-        f.lineTo(3.5, 5);
-        f.closeSubpath();
+        const QPainterPath f = polygon({QPointF(2 + featherLength, 5),
+                                        QPointF(2 + featherLength * 0.35, 5 + side * 4.3),
+                                        QPointF(1, 5 + side * 4.3), QPointF(3.5, 5)});
         shadedPath(p, f, feathers, 1.0);
     }
-    QPainterPath tip;
-    tip.moveTo(33, 5);
-    tip.lineTo(25, 1);
-    tip.lineTo(27, 5);
-    tip.lineTo(25, 9);
-    tip.closeSubpath();
-    shadedPath(p, tip, head, 1.1);
+    shadedPath(p, polygon({QPointF(33, 5), QPointF(25, 1), QPointF(27, 5), QPointF(25, 9)}), head,
+               1.1);
     p.end();
     return image;
 }
@@ -162,16 +137,7 @@ QImage flame(const Team &team, int stage, uint32_t seed)
     Rng rng(seed);
     const QPointF c(14, 14);
     auto blob = [&](double radius, double wobble) {
-        QPainterPath path;
-        const int points = 14;
-        for (int i = 0; i <= points; ++i) {
-            const double a = 2 * M_PI * i / points;
-            const double r = radius * (1 + wobble * rng.signedUniform());
-            const QPointF pt(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-            i ? path.lineTo(pt) : path.moveTo(pt);
-        }
-        path.closeSubpath();
-        return path;
+        return radialPath(c, 14, [&](int) { return radius * (1 + wobble * rng.signedUniform()); });
     };
     if (stage == 1) {
         glow(p, c, 13.5, withAlpha(team.magic.light, 220));
@@ -260,16 +226,9 @@ QImage cursorArrow(const Team &team)
     QImage image = canvas(40, 24);
     QPainter p;
     beginPaint(p, image);
-    QPainterPath a;
-    a.moveTo(38, 12);
-    a.lineTo(22, 2);
-    a.lineTo(22, 7.5);
-    a.lineTo(3, 7.5);
-    a.lineTo(7, 12);
-    a.lineTo(3, 16.5);
-    a.lineTo(22, 16.5);
-    a.lineTo(22, 22);
-    a.closeSubpath();
+    const QPainterPath a =
+        polygon({QPointF(38, 12), QPointF(22, 2), QPointF(22, 7.5), QPointF(3, 7.5), QPointF(7, 12),
+                 QPointF(3, 16.5), QPointF(22, 16.5), QPointF(22, 22)});
     shadedPath(p, a, team.magic, 2.0);
     p.setPen(QPen(withAlpha(Qt::white, 170), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(9, 9.8), QPointF(23, 9.8));
@@ -329,10 +288,7 @@ QImage axe(const Team &team)
     QImage image = canvas(30, 30);
     QPainter p;
     beginPaint(p, image);
-    p.setPen(QPen(palette::outline, 5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(4, 17), QPointF(25, 17));
-    p.setPen(QPen(palette::wood.mid, 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(4, 17), QPointF(25, 17));
+    outlinedLine(p, QPointF(4, 17), QPointF(25, 17), palette::wood.mid, 3, 5);
     p.setPen(QPen(team.robe.mid, 3, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(5, 17), QPointF(10, 17)); // grip wrapping
     QPainterPath blade;
@@ -408,23 +364,23 @@ Team greenTeam()
 std::vector<ImageRecord> playerImages(const Team &team)
 {
     return {
-        record("telo0", wizard(team, Pose::Normal)),
-        record("telo1", wizard(team, Pose::Hurt)),
-        record("telo2", wizard(team, Pose::Casting)),
-        record("strela0", arrow(team, 0)),
-        record("strela1", arrow(team, 1)),
-        record("strela2", arrow(team, 2)),
-        record("plamen1", flame(team, 1, 11)),
-        record("plamen2", flame(team, 2, 12)),
-        record("plamen3", flame(team, 3, 13)),
-        record("duch", ghost(team)),
-        record("mine", mine(team)),
-        record("sipka", cursorArrow(team)),
-        record("plbod", dot(team.magic, 6, false)),
-        record("crbod", dot(palette::blood, 7, true)),
-        record("shield", shield(team)),
-        record("axe", axe(team)),
-        record("gun", bullet(team)),
-        record("pulz", pulse(team)),
+        imageRecord("telo0", wizard(team, Pose::Normal)),
+        imageRecord("telo1", wizard(team, Pose::Hurt)),
+        imageRecord("telo2", wizard(team, Pose::Casting)),
+        imageRecord("strela0", arrow(team, 0)),
+        imageRecord("strela1", arrow(team, 1)),
+        imageRecord("strela2", arrow(team, 2)),
+        imageRecord("plamen1", flame(team, 1, 11)),
+        imageRecord("plamen2", flame(team, 2, 12)),
+        imageRecord("plamen3", flame(team, 3, 13)),
+        imageRecord("duch", ghost(team)),
+        imageRecord("mine", mine(team)),
+        imageRecord("sipka", cursorArrow(team)),
+        imageRecord("plbod", dot(team.magic, 6, false)),
+        imageRecord("crbod", dot(palette::blood, 7, true)),
+        imageRecord("shield", shield(team)),
+        imageRecord("axe", axe(team)),
+        imageRecord("gun", bullet(team)),
+        imageRecord("pulz", pulse(team)),
     };
 }

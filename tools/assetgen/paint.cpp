@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QRadialGradient>
+#include <QtMath>
 
 namespace palette {
 const QColor outline(0x16, 0x12, 0x1e);
@@ -110,4 +111,46 @@ QColor mix(const QColor &a, const QColor &b, double t)
     auto lerp = [t](int x, int y) { return int(x + (y - x) * t + 0.5); };
     return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
                   lerp(a.alpha(), b.alpha()));
+}
+
+ImageRecord imageRecord(const QString &name, const QImage &picture)
+{
+    ImageRecord r;
+    r.name = name;
+    r.picture = picture.convertToFormat(QImage::Format_ARGB32);
+    return r;
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> corners)
+{
+    QPainterPath path;
+    bool first = true;
+    for (QPointF c : corners) {
+        first ? path.moveTo(c) : path.lineTo(c);
+        first = false;
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath radialPath(QPointF centre, int points, const std::function<double(int)> &radius)
+{
+    QPainterPath path;
+    // The last point repeats the first angle, so the outline closes on itself.
+    for (int i = 0; i <= points; ++i) {
+        const double a = 2 * M_PI * i / points, r = radius(i);
+        const QPointF pt(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a));
+        i ? path.lineTo(pt) : path.moveTo(pt);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void outlinedLine(QPainter &p, QPointF from, QPointF to, const QColor &colour, double width,
+                  double outline)
+{
+    p.setPen(QPen(palette::outline, outline, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(from, to);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(from, to);
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "collection.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 
 // The shared look of every generated picture: a small fixed palette of three-tone ramps, a dark
 // outline, light falling from the top left, antialiased shapes on transparent ground.
@@ -58,3 +62,14 @@ QFont dejaVuBold(int pixelSize);
 // Colour with a changed alpha.
 QColor withAlpha(QColor c, int alpha);
 QColor mix(const QColor &a, const QColor &b, double t);
+
+// A collection entry for a generated picture, in the plain ARGB format the collections store.
+ImageRecord imageRecord(const QString &name, const QImage &picture);
+// A closed outline through the given corners.
+QPainterPath polygon(std::initializer_list<QPointF> corners);
+// A closed outline round a centre through points at equal angles from +x, counted clockwise on
+// screen; radius(i) gives each point's distance, so the outline can be a star or a rough rock.
+QPainterPath radialPath(QPointF centre, int points, const std::function<double(int)> &radius);
+// A round-capped line over a wider one in the outline colour, as every shaft and handle is drawn.
+void outlinedLine(QPainter &p, QPointF from, QPointF to, const QColor &colour, double width,
+                  double outline);
