@@ -128,21 +128,30 @@ EnvObject crystal(int x, int y, QRect box)
     return o;
 }
 
+// Both arenas draw on the default arena collections.
+EnvHeader header(const QString &name, const QStringList &notes)
+{
+    EnvHeader h;
+    h.name = name;
+    h.version = "1.0";
+    h.creator = "Tím Zarkul 3";
+    h.source = "zem.zki";
+    h.sound = "zem.zks";
+    h.back = "back";
+    h.text = notesToValue(notes);
+    return h;
+}
+
 } // namespace
 
 Arena courtyard()
 {
     Arena a;
-    a.header.name = "Kamenné nádvorie";
-    a.header.version = "1.0";
-    a.header.creator = "Tím Zarkul 3";
-    a.header.source = "zem.zki";
-    a.header.sound = "zem.zks";
-    a.header.back = "back";
-    a.header.text = notesToValue(
-        {"Dláždené nádvorie s jazierkami, kamennými múrmi, debnami a sudmi na rozbitie.",
-         "Balvany a debny padajú, keď pod nimi nič nie je.",
-         "Nad terasou stráži kuša: kto sa priblíži, po tom strieľa."});
+    a.header =
+        header("Kamenné nádvorie",
+               {"Dláždené nádvorie s jazierkami, kamennými múrmi, debnami a sudmi na rozbitie.",
+                "Balvany a debny padajú, keď pod nimi nič nie je.",
+                "Nad terasou stráži kuša: kto sa priblíži, po tom strieľa."});
 
     auto &o = a.objects;
     // Floor features first, so that everything else is drawn over them.
@@ -190,16 +199,11 @@ Arena courtyard()
 Arena watchtower()
 {
     Arena a;
-    a.header.name = "Strážna veža";
-    a.header.version = "1.0";
-    a.header.creator = "Tím Zarkul 3";
-    a.header.source = "zem.zki";
-    a.header.sound = "zem.zks";
-    a.header.back = "back";
-    a.header.text = notesToValue(
-        {"Menšie nádvorie pre obrazovku 1024 x 768.",
-         "Hore stráži kuša, dole kryštál, ktorý vysáva manu. Stĺpy pri jazierkach sa dajú "
-         "rozbiť."});
+    a.header =
+        header("Strážna veža",
+               {"Menšie nádvorie pre obrazovku 1024 x 768.",
+                "Hore stráži kuša, dole kryštál, ktorý vysáva manu. Stĺpy pri jazierkach sa dajú "
+                "rozbiť."});
 
     auto &o = a.objects;
     o.push_back(decoration("runa", 412, 284, -1, 170));

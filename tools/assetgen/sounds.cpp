@@ -296,31 +296,37 @@ Signal reload()
     return s;
 }
 
-// Arena: a shot striking stone, a knock on wood, a crate bursting apart.
-Signal stone()
+// A struck surface: a ringing band of noise for the material over a dying low body tone.
+struct Strike
 {
-    Rng rng(201);
+    uint32_t seed;
+    double noiseLength, centre, q, noiseDecay; // seconds, Hz, resonance, decay speed
+    double toneLength, toneFrequency, toneLevel, toneDecay;
+};
+
+Signal strike(const Strike &k)
+{
+    Rng rng(k.seed);
     Signal s = bandPass(
-        noise(0.16, rng), [](double) { return 2200; }, 3);
-    envelope(s, [](double t) { return decay(t, 45); });
+        noise(k.noiseLength, rng), [&k](double) { return k.centre; }, k.q);
+    envelope(s, [&k](double t) { return decay(t, k.noiseDecay); });
     mixInto(s,
             tone(
-                0.1, [](double) { return 210; }, [](double t) { return 0.5 * decay(t, 40); }),
+                k.toneLength, [&k](double) { return k.toneFrequency; },
+                [&k](double t) { return k.toneLevel * decay(t, k.toneDecay); }),
             0);
     return s;
 }
 
+// Arena: a shot striking stone, a knock on wood, a crate bursting apart.
+Signal stone()
+{
+    return strike({201, 0.16, 2200, 3, 45, 0.1, 210, 0.5, 40});
+}
+
 Signal wood()
 {
-    Rng rng(202);
-    Signal s = bandPass(
-        noise(0.2, rng), [](double) { return 620; }, 9);
-    envelope(s, [](double t) { return decay(t, 30); });
-    mixInto(s,
-            tone(
-                0.15, [](double) { return 310; }, [](double t) { return 0.4 * decay(t, 35); }),
-            0);
-    return s;
+    return strike({202, 0.2, 620, 9, 30, 0.15, 310, 0.4, 35});
 }
 
 Signal crash()
