@@ -109,102 +109,89 @@ QImage background()
 
 QImage bulletBanner()
 {
-    QImage image = canvas(440, 88);
-    QPainter p;
-    beginPaint(p, image);
-    const QPainterPath ribbon = polygon({QPointF(4, 14), QPointF(436, 14), QPointF(420, 44),
-                                         QPointF(436, 74), QPointF(4, 74), QPointF(20, 44)});
-    shadedPath(p, ribbon,
-               {QColor(0x5a, 0x3c, 0x8c), QColor(0x32, 0x1e, 0x5a), QColor(0x16, 0x0c, 0x2c)}, 3);
-    p.setPen(QPen(palette::gold.mid, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(30, 22), QPointF(410, 22));
-    p.drawLine(QPointF(30, 66), QPointF(410, 66));
-    QPainterPath text;
-    text.addText(0, 0, dejaVuBold(40), "BULLET TIME");
-    const QRectF b = text.boundingRect();
-    text.translate(220 - b.center().x(), 44 - b.center().y());
-    p.setPen(QPen(palette::outline, 5, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
-    p.drawPath(text);
-    QLinearGradient g(0, 26, 0, 62);
-    g.setColorAt(0, palette::gold.light);
-    g.setColorAt(1, palette::gold.mid);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawPath(text);
-    p.end();
-    return image;
+    return painted(440, 88, [&](QPainter &p) {
+        const QPainterPath ribbon = polygon({QPointF(4, 14), QPointF(436, 14), QPointF(420, 44),
+                                             QPointF(436, 74), QPointF(4, 74), QPointF(20, 44)});
+        shadedPath(p, ribbon,
+                   {QColor(0x5a, 0x3c, 0x8c), QColor(0x32, 0x1e, 0x5a), QColor(0x16, 0x0c, 0x2c)},
+                   3);
+        p.setPen(QPen(palette::gold.mid, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(30, 22), QPointF(410, 22));
+        p.drawLine(QPointF(30, 66), QPointF(410, 66));
+        QPainterPath text;
+        text.addText(0, 0, dejaVuBold(40), "BULLET TIME");
+        const QRectF b = text.boundingRect();
+        text.translate(220 - b.center().x(), 44 - b.center().y());
+        p.setPen(QPen(palette::outline, 5, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
+        p.drawPath(text);
+        QLinearGradient g(0, 26, 0, 62);
+        g.setColorAt(0, palette::gold.light);
+        g.setColorAt(1, palette::gold.mid);
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawPath(text);
+    });
 }
 
 QImage droplet(const Ramp &ramp, int size, int alpha)
 {
-    QImage image = canvas(size, size);
-    QPainter p;
-    beginPaint(p, image);
-    p.setOpacity(alpha / 255.0);
-    shadedEllipse(p, QRectF(0.8, 0.8, size - 1.6, size - 1.6), ramp, 0.9);
-    p.setBrush(Qt::white);
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QRectF(size * 0.25, size * 0.22, size * 0.28, size * 0.24));
-    p.end();
-    return image;
+    return painted(size, size, [&](QPainter &p) {
+        p.setOpacity(alpha / 255.0);
+        shadedEllipse(p, QRectF(0.8, 0.8, size - 1.6, size - 1.6), ramp, 0.9);
+        p.setBrush(Qt::white);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRectF(size * 0.25, size * 0.22, size * 0.28, size * 0.24));
+    });
 }
 
 QImage glowDot(QColor colour, int size)
 {
-    QImage image = canvas(size, size);
-    QPainter p;
-    beginPaint(p, image);
-    glow(p, QPointF(size / 2.0, size / 2.0), size / 2.0, colour);
-    p.end();
-    return image;
+    return painted(size, size, [&](QPainter &p) {
+        glow(p, QPointF(size / 2.0, size / 2.0), size / 2.0, colour);
+    });
 }
 
 // The finisher: a dark spiked orb with one red eye looking ahead (+x), trailing sparks.
 QImage finisher()
 {
-    QImage image = canvas(36, 36);
-    QPainter p;
-    beginPaint(p, image);
-    const QPointF c(19, 18);
-    glow(p, QPointF(12, 18), 12, QColor(0xb0, 0x40, 0xff, 150));
-    const QPainterPath body = radialPath(c, 20, [](int i) { return i % 2 ? 10.0 : 15.0; });
-    shadedPath(p, body,
-               {QColor(0x8a, 0x5c, 0xb0), QColor(0x4a, 0x28, 0x6e), QColor(0x1e, 0x0e, 0x30)}, 1.5);
-    shadedEllipse(p, QRectF(19, 12, 11, 12), palette::bone, 1.2);
-    shadedEllipse(p, QRectF(23, 15, 6, 6), palette::blood, 0.8);
-    p.setBrush(Qt::white);
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QRectF(24.5, 15.8, 2, 2));
-    p.end();
-    return image;
+    return painted(36, 36, [&](QPainter &p) {
+        const QPointF c(19, 18);
+        glow(p, QPointF(12, 18), 12, QColor(0xb0, 0x40, 0xff, 150));
+        const QPainterPath body = radialPath(c, 20, [](int i) { return i % 2 ? 10.0 : 15.0; });
+        shadedPath(p, body,
+                   {QColor(0x8a, 0x5c, 0xb0), QColor(0x4a, 0x28, 0x6e), QColor(0x1e, 0x0e, 0x30)},
+                   1.5);
+        shadedEllipse(p, QRectF(19, 12, 11, 12), palette::bone, 1.2);
+        shadedEllipse(p, QRectF(23, 15, 6, 6), palette::blood, 0.8);
+        p.setBrush(Qt::white);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRectF(24.5, 15.8, 2, 2));
+    });
 }
 
 // The sign left at a death: a tombstone with a cross, seen from above at a slant.
 QImage tombstone()
 {
-    QImage image = canvas(52, 64);
-    QPainter p;
-    beginPaint(p, image);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 80));
-    p.drawEllipse(QRectF(4, 50, 46, 12));
-    shadedEllipse(p, QRectF(4, 52, 44, 10), palette::leaf, 1.2); // a tuft of grass
-    QPainterPath stone;
-    stone.moveTo(8, 58);
-    stone.lineTo(8, 22);
-    stone.cubicTo(8, 4, 44, 4, 44, 22);
-    stone.lineTo(44, 58);
-    stone.closeSubpath();
-    shadedPath(p, stone, palette::stone, 2);
-    p.setPen(QPen(palette::stone.dark, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(26, 18), QPointF(26, 46));
-    p.drawLine(QPointF(17, 27), QPointF(35, 27));
-    p.setPen(QPen(palette::stone.light, 1.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(27.5, 19), QPointF(27.5, 45));
-    p.drawLine(QPointF(18, 28.5), QPointF(34, 28.5));
-    p.end();
-    return image;
+    return painted(52, 64, [&](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 80));
+        p.drawEllipse(QRectF(4, 50, 46, 12));
+        shadedEllipse(p, QRectF(4, 52, 44, 10), palette::leaf, 1.2); // a tuft of grass
+        QPainterPath stone;
+        stone.moveTo(8, 58);
+        stone.lineTo(8, 22);
+        stone.cubicTo(8, 4, 44, 4, 44, 22);
+        stone.lineTo(44, 58);
+        stone.closeSubpath();
+        shadedPath(p, stone, palette::stone, 2);
+        p.setPen(QPen(palette::stone.dark, 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(26, 18), QPointF(26, 46));
+        p.drawLine(QPointF(17, 27), QPointF(35, 27));
+        p.setPen(QPen(palette::stone.light, 1.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(27.5, 19), QPointF(27.5, 45));
+        p.drawLine(QPointF(18, 28.5), QPointF(34, 28.5));
+    });
 }
 
 } // namespace

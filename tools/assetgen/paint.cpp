@@ -37,6 +37,16 @@ void beginPaint(QPainter &p, QImage &image)
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
+QImage painted(int width, int height, const std::function<void(QPainter &)> &draw)
+{
+    QImage image = canvas(width, height);
+    QPainter p;
+    beginPaint(p, image);
+    draw(p);
+    p.end();
+    return image;
+}
+
 QBrush shade(const QRectF &bounds, const Ramp &ramp)
 {
     const double r = std::max(bounds.width(), bounds.height()) * 0.75;

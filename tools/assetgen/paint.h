@@ -49,6 +49,8 @@ private:
 
 QImage canvas(int width, int height);
 void beginPaint(QPainter &p, QImage &image);
+// A picture of the given size drawn by draw on a fresh canvas with an antialiasing painter.
+QImage painted(int width, int height, const std::function<void(QPainter &)> &draw);
 
 // Radial shading of a shape whose bounds are given: light spot up-left, dark rim down-right.
 QBrush shade(const QRectF &bounds, const Ramp &ramp);
