@@ -1,6 +1,7 @@
 #include "envfile.h"
 #include "error.h"
 #include "ini.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,17 +14,8 @@ class EnvFileTest : public testing::Test
 protected:
     QString put(const QByteArray &bytes, const QString &name = QStringLiteral("t.env")) const
     {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        writeBytes(dir.filePath(name), bytes);
         return dir.filePath(name);
-    }
-
-    static QByteArray bytesOf(const QString &path)
-    {
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
     }
 
     QTemporaryDir dir;
@@ -188,17 +180,18 @@ TEST_F(EnvFileTest, WriterLayout)
     EnvHeader h = EnvHeader::editorDefaults();
     h.name = QStringLiteral("Hráč 1");
     writeEnvironment(path, h, {sampleObjects()[1]});
-    EXPECT_EQ(bytesOf(path), QByteArray("[ZK3 enviroment]\r\nname=Hr\xe1\xe8 1\r\n"
-                                        "version=<empty>\r\ncreator=<empty>\r\nsource=<empty>\r\n"
-                                        "sound=<empty>\r\nback=back\r\ntext=<empty>\r\n"
-                                        "[sprite1]\r\nimage=tree\r\nx=0\r\ny=0\r\nz=2\r\nlive=1\r\n"
-                                        "material=0\r\nhurt=1\r\nonbrake=\r\nonhit=\r\ngibs=\r\n"
-                                        "angle=0\r\nalpha=256\r\npush=0\r\n"
-                                        "[funct1]\r\nactive=0\r\nallowmain=0\r\natack=0\r\n"
-                                        "atcinterval=0\r\nfire=0\r\nimg=\r\ninterval=0\r\npwr=0\r\n"
-                                        "rottospr=0\r\nsnd=\r\nspin=0\r\nspinmax=0\r\nspinmin=0\r\n"
-                                        "tbottom=0\r\ntleft=0\r\ntright=0\r\nttop=0\r\nx=0\r\n"
-                                        "xsp=0\r\ny=0\r\nysp=0\r\nliv=0\r\nrotmain=0\r\n"));
+    EXPECT_EQ(readBytes(path),
+              QByteArray("[ZK3 enviroment]\r\nname=Hr\xe1\xe8 1\r\n"
+                         "version=<empty>\r\ncreator=<empty>\r\nsource=<empty>\r\n"
+                         "sound=<empty>\r\nback=back\r\ntext=<empty>\r\n"
+                         "[sprite1]\r\nimage=tree\r\nx=0\r\ny=0\r\nz=2\r\nlive=1\r\n"
+                         "material=0\r\nhurt=1\r\nonbrake=\r\nonhit=\r\ngibs=\r\n"
+                         "angle=0\r\nalpha=256\r\npush=0\r\n"
+                         "[funct1]\r\nactive=0\r\nallowmain=0\r\natack=0\r\n"
+                         "atcinterval=0\r\nfire=0\r\nimg=\r\ninterval=0\r\npwr=0\r\n"
+                         "rottospr=0\r\nsnd=\r\nspin=0\r\nspinmax=0\r\nspinmin=0\r\n"
+                         "tbottom=0\r\ntleft=0\r\ntright=0\r\nttop=0\r\nx=0\r\n"
+                         "xsp=0\r\ny=0\r\nysp=0\r\nliv=0\r\nrotmain=0\r\n"));
     writeEnvironment(path, h, {});
     EXPECT_EQ(IniFile(path).sections(), QStringList{QStringLiteral("ZK3 enviroment")});
 }
@@ -249,9 +242,9 @@ TEST_F(EnvFileTest, FailedWriteKeepsTheOldFile)
     const bool folderLocked =
         !QFile(dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly);
     const QString target = folderLocked ? path : QStringLiteral("/proc/version");
-    const QByteArray before = bytesOf(target);
+    const QByteArray before = readBytes(target);
     EXPECT_THROW(writeEnvironment(target, EnvHeader::editorDefaults(), sampleObjects()), Error);
-    EXPECT_EQ(bytesOf(target), before);
+    EXPECT_EQ(readBytes(target), before);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 

@@ -7,19 +7,8 @@
 set -euo pipefail
 bin=$1
 shots=${2:-}
-folder=$(mktemp -d)
-game=
-wm=
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
-  rm -rf "$folder"
-}
-trap cleanup EXIT
-for f in zk3 blue.zki green.zki sound.zks zem.env zem.zki zem.zks; do
-  [ -f "$bin/$f" ] || { echo "missing $bin/$f" >&2; exit 1; }
-  cp "$bin/$f" "$folder/"
-done
+. "$(dirname "$0")/e2e_common.sh"
+
 screen_size=$(xdpyinfo 2>/dev/null | awk '/dimensions:/ {print $2}' || true)
 [ -n "$screen_size" ] || screen_size=$(xwininfo -root | awk '/-geometry/ {print $2}' | cut -d+ -f1)
 
@@ -28,15 +17,7 @@ wm=$!
 sleep 1
 
 cd "$folder"
-QT_QPA_PLATFORM=xcb ALSOFT_DRIVERS=null "$folder/zk3" &
-game=$!
-id=
-for _ in $(seq 100); do
-  id=$(xdotool search --onlyvisible --name '^Zarkul 3.7.4.be$' 2>/dev/null | head -1 || true)
-  [ -n "$id" ] && break
-  sleep 0.1
-done
-[ -n "$id" ] || { echo "the settings window did not open" >&2; exit 1; }
+start_game
 sleep 0.5
 
 # "Štart" lies at 224, 196 (73 x 20).
@@ -83,16 +64,7 @@ changed=$(compare -metric AE -fuzz 10% "$folder/spot-before.png" "$folder/spot-a
 
 # Closing the window during the match saves the settings and ends the program.
 xdotool key --window "$id" alt+F4 || true
-for _ in $(seq 100); do
-  kill -0 "$game" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$game" 2>/dev/null; then
-  echo "zk3 did not end when its window was closed" >&2
-  exit 1
-fi
-wait "$game" || { echo "zk3 ended with an error" >&2; exit 1; }
-game=
+wait_for_exit "when its window was closed"
 [ -s "$folder/zarkul.ini" ] || { echo "closing did not write zarkul.ini" >&2; exit 1; }
 grep -q 'zem.env' "$folder/zarkul.ini" || { echo "zarkul.ini lacks the environment" >&2; exit 1; }
 echo "match started, player 1 flew, closing saved the settings"

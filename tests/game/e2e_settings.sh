@@ -4,29 +4,11 @@
 # Usage (under xvfb-run): e2e_settings.sh <program folder of the build>
 set -euo pipefail
 bin=$1
-folder=$(mktemp -d)
-game=
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  rm -rf "$folder"
-}
-trap cleanup EXIT
-for f in zk3 blue.zki green.zki sound.zks zem.env zem.zki zem.zks; do
-  [ -f "$bin/$f" ] || { echo "missing $bin/$f" >&2; exit 1; }
-  cp "$bin/$f" "$folder/"
-done
+. "$(dirname "$0")/e2e_common.sh"
 
 # Started from another working folder: the program folder is where the program lies.
 cd /
-QT_QPA_PLATFORM=xcb ALSOFT_DRIVERS=null "$folder/zk3" &
-game=$!
-id=
-for _ in $(seq 100); do
-  id=$(xdotool search --onlyvisible --name '^Zarkul 3.7.4.be$' 2>/dev/null | head -1 || true)
-  [ -n "$id" ] && break
-  sleep 0.1
-done
-[ -n "$id" ] || { echo "the settings window did not open" >&2; exit 1; }
+start_game
 eval "$(xdotool getwindowgeometry --shell "$id")"
 [ "$WIDTH" = 529 ] && [ "$HEIGHT" = 232 ] || { echo "window is ${WIDTH}x$HEIGHT" >&2; exit 1; }
 sleep 0.5
@@ -34,16 +16,7 @@ sleep 0.5
 
 # "Zavrieť" lies at 304, 196 (73 x 20).
 xdotool mousemove --window "$id" 340 206 click 1
-for _ in $(seq 100); do
-  kill -0 "$game" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$game" 2>/dev/null; then
-  echo "zk3 did not end after Zavrieť" >&2
-  exit 1
-fi
-wait "$game" || { echo "zk3 ended with an error" >&2; exit 1; }
-game=
+wait_for_exit "after Zavrieť"
 
 p=$folder/
 expected="[Hrac1]

@@ -43,7 +43,7 @@ struct Duel
             IniFile ini(folder.path("zarkul.ini"));
             writeSettings(ini, settings);
         }
-        matchfixture::writeFile(folder.path("duel.txt"), script.toUtf8());
+        writeBytes(folder.path("duel.txt"), script.toUtf8());
         QProcess sim;
         sim.setWorkingDirectory(folder.path(""));
         sim.start(QStringLiteral(ZK3_PROGRAM_DIR "/zk3-sim"),

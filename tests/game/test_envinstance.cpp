@@ -5,8 +5,6 @@
 #include "test_match_fixture.h"
 #include "test_static_fixture.h"
 
-#include <QFile>
-
 using arenafixture::ArenaWorld;
 using arenafixture::object;
 
@@ -15,10 +13,7 @@ namespace {
 IniFile envFile(ArenaWorld &w, const QByteArray &text)
 {
     const QString path = w.dir.filePath("arena.env");
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write("[ZK3 enviroment]\nsource=x.zki\n" + text);
-    f.close();
+    writeBytes(path, "[ZK3 enviroment]\nsource=x.zki\n" + text);
     return IniFile(path);
 }
 

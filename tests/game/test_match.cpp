@@ -133,7 +133,7 @@ TEST_F(MatchSetupTest, CollectionTestAndEnvironmentFailures)
          [](MatchFolder &f, Settings &) { f.writeEnvironmentCollections({"Blabel"}); },
          {}},
         {"source not a collection",
-         [](MatchFolder &f, Settings &) { writeFile(f.path("arena.zki"), "not a zip"); },
+         [](MatchFolder &f, Settings &) { writeBytes(f.path("arena.zki"), "not a zip"); },
          environment},
     };
     for (const Case &c : cases) {

@@ -7,12 +7,11 @@
 #include "gamestate.h"
 #include "matchsetup.h"
 #include "settingsfile.h"
+#include "testfiles.h"
+#include "workingfolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace matchfixture {
@@ -20,19 +19,7 @@ namespace matchfixture {
 // A mono 16-bit PCM WAV of silence.
 inline QByteArray wav()
 {
-    const auto u32 = [](quint32 v) {
-        char c[4];
-        qToLittleEndian(v, c);
-        return QByteArray(c, 4);
-    };
-    const auto u16 = [](quint16 v) {
-        char c[2];
-        qToLittleEndian(v, c);
-        return QByteArray(c, 2);
-    };
-    const QByteArray data(200, '\0');
-    return "RIFF" + u32(36 + data.size()) + "WAVEfmt " + u32(16) + u16(1) + u16(1) + u32(8000) +
-           u32(16000) + u16(2) + u16(16) + "data" + u32(data.size()) + data;
+    return silentWav(100);
 }
 
 inline QImage picture(int w, int h, QColor colour)
@@ -42,24 +29,10 @@ inline QImage picture(int w, int h, QColor colour)
     return p;
 }
 
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 // Files in a temporary folder that is also the working folder, as in the game.
 class MatchFolder
 {
 public:
-    MatchFolder() : previous_(QDir::currentPath())
-    {
-        EXPECT_TRUE(dir_.isValid());
-        QDir::setCurrent(dir_.path());
-    }
-    ~MatchFolder() { QDir::setCurrent(previous_); }
-
     QString path(const QString &name) const { return dir_.filePath(name); }
 
     // A player collection holding every name the game needs but those left out.
@@ -93,7 +66,7 @@ public:
     }
     void writeEnvironment(const QByteArray &header)
     {
-        writeFile(path("arena.env"), "[ZK3 enviroment]\n" + header);
+        writeBytes(path("arena.env"), "[ZK3 enviroment]\n" + header);
     }
 
     // Everything a plain match needs, and settings that use it.
@@ -125,8 +98,7 @@ public:
     }
 
 private:
-    QTemporaryDir dir_;
-    QString previous_;
+    WorkingFolder dir_;
 };
 
 // Records every request; draws nowhere but the back buffer.

@@ -6,7 +6,9 @@
 #include "collection.h"
 #include "error.h"
 #include "gamestate.h"
+#include "matchsetup.h"
 #include "tbod.h"
+#include "testfiles.h"
 #include "tplayer.h"
 
 #include <QTemporaryDir>
@@ -32,32 +34,10 @@ inline ImagePtr picture(const QString &name, int w, int h, QColor colour = Qt::g
 inline QByteArray wav()
 {
     const int samples = 22050;
-    QByteArray data(44 + samples * 2, '\0');
-    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, data.data() + at); };
-    auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, data.data() + at); };
-    memcpy(data.data(), "RIFF", 4);
-    put32(4, quint32(data.size() - 8));
-    memcpy(data.data() + 8, "WAVEfmt ", 8);
-    put32(16, 16);
-    put16(20, 1);
-    put16(22, 1);
-    put32(24, 22050);
-    put32(28, 22050 * 2);
-    put16(32, 2);
-    put16(34, 16);
-    memcpy(data.data() + 36, "data", 4);
-    put32(40, samples * 2);
+    QByteArray data(samples * 2, '\0');
     for (int i = 0; i < samples; ++i)
-        put16(44 + 2 * i, quint16((i / 50) % 2 ? 1000 : -1000));
-    return data;
-}
-
-inline const QStringList &soundNames()
-{
-    static const QStringList names{"fall", "slide", "shield on", "shield off", "shield hit",
-                                   "hit",  "flame", "ghost",     "fire",       "mine",
-                                   "dead", "cure",  "gun",       "lowpwr",     "water"};
-    return names;
+        qToLittleEndian(quint16((i / 50) % 2 ? 1000 : -1000), data.data() + 2 * i);
+    return monoWav(data, 22050);
 }
 
 struct World
@@ -84,14 +64,7 @@ struct World
         game.sys.append(picture("dead", 50, 20));
         game.sys.append(picture("doraz", 20, 20));
         game.sys.append(picture("drbod", 3, 3));
-        std::vector<SoundRecord> records;
-        for (const QString &name : soundNames())
-            records.push_back(
-                {name, wav(), name + ".wav", 100, 0, 0, name == "flame" || name == "slide"});
-        const QString path = dir.filePath("sounds.zks");
-        writeSoundCollection(path, records);
-        game.WaveList1.loadFromFile(path);
-        game.WaveList2.loadFromFile(path);
+        loadPlayerSounds(matchsetup::requiredSoundNames(), "sounds.zks");
         game.WaveList1.setOnPlay([this](const QString &n) { played << "WaveList1:" + n; });
         game.WaveList2.setOnPlay([this](const QString &n) { played << "WaveList2:" + n; });
         // The options the tests assume unless they say otherwise: no marks, no bullet time.
@@ -99,6 +72,20 @@ struct World
         game.krv = false;
         game.exl = false;
         game.bul = false;
+    }
+
+    // Both players' sound lists from a collection of these names written as fileName, with
+    // "flame" and "slide" looping.
+    void loadPlayerSounds(const QStringList &names, const QString &fileName)
+    {
+        std::vector<SoundRecord> records;
+        for (const QString &name : names)
+            records.push_back(
+                {name, wav(), name + ".wav", 100, 0, 0, name == "flame" || name == "slide"});
+        const QString path = dir.filePath(fileName);
+        writeSoundCollection(path, records);
+        game.WaveList1.loadFromFile(path);
+        game.WaveList2.loadFromFile(path);
     }
 
     // A player at (x, y) with the default stats, like player creation does.

@@ -2,8 +2,8 @@
 #include "ini.h"
 #include "settingsfile.h"
 #include "skills.h"
+#include "testfiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -42,12 +42,7 @@ class SettingsFileTest : public testing::Test
 {
 protected:
     QString path() const { return dir.filePath(QStringLiteral("zarkul.ini")); }
-    void write(const QByteArray &bytes)
-    {
-        QFile f(path());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    void write(const QByteArray &bytes) { writeBytes(path(), bytes); }
     QTemporaryDir dir;
 };
 

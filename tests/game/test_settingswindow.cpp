@@ -357,7 +357,7 @@ TEST_F(SettingsWindowTest, EnvironmentInformationPanel)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        writeText(file("arena.env"), c.env);
+        writeBytes(file("arena.env"), c.env);
         Tmain &w = start();
         answers.answers = {file("arena.env")};
         w.Button4Click();
@@ -366,7 +366,7 @@ TEST_F(SettingsWindowTest, EnvironmentInformationPanel)
         EXPECT_EQ(w.Open1.fileName, file("arena.env"));
 
         // A cancelled chooser reads the current file again.
-        writeText(file("arena.env"), "[ZK3 enviroment]\nname=Nová\n");
+        writeBytes(file("arena.env"), "[ZK3 enviroment]\nname=Nová\n");
         answers.answers = {std::nullopt};
         w.Button4Click();
         EXPECT_EQ(w.prsname->text(), "Nová");
@@ -415,7 +415,7 @@ TEST_F(SettingsWindowTest, ChoosingImageCollections)
 {
     Tmain &w = start();
     writePlayerImages(file("red.zki"), Qt::red, 40, 40);
-    writeText(file("bad.zki"), "not a collection");
+    writeBytes(file("bad.zki"), "not a collection");
     writeImageCollection(file("nobody.zki"),
                          {ImageRecord{"telo1", QImage(4, 4, QImage::Format_ARGB32)}});
 
@@ -482,7 +482,7 @@ TEST_F(SettingsWindowTest, ChoosingSoundCollections)
     EXPECT_TRUE(state.WaveList2.tryFind("boom"));
     EXPECT_TRUE(state.WaveList1.tryFind("shot"));
 
-    writeText(file("bad.zks"), "junk");
+    writeBytes(file("bad.zks"), "junk");
     answers.answers = {file("bad.zks")};
     w.sndbt1->click();
     EXPECT_EQ(answers.errors.size(), 1);
@@ -500,8 +500,8 @@ TEST_F(SettingsWindowTest, ChoosingSoundCollections)
 TEST_F(SettingsWindowTest, EditorGetsTheCollectionAsOneArgument)
 {
     const QString out = file("args.txt");
-    writeText(file("pictorix.exe"), "#!/bin/sh\nfor a in \"$@\"; do printf '%s|' \"$a\"; done > "
-                                    "\"$(dirname \"$0\")/args.txt\"\n");
+    writeBytes(file("pictorix.exe"), "#!/bin/sh\nfor a in \"$@\"; do printf '%s|' \"$a\"; done > "
+                                     "\"$(dirname \"$0\")/args.txt\"\n");
     QFile::setPermissions(file("pictorix.exe"), QFile::ReadOwner | QFile::ExeOwner);
     const QString spaced = file("with space.zki");
     writePlayerImages(spaced, Qt::red);

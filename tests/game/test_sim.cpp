@@ -34,7 +34,7 @@ protected:
     }
     SimRun run(const QByteArray &script, QStringList extra = {})
     {
-        writeFile(files.path("match.txt"), script);
+        writeBytes(files.path("match.txt"), script);
         QFile::remove(files.path("trace.csv"));
         QProcess p;
         p.setWorkingDirectory(files.path(""));

@@ -25,16 +25,7 @@ struct WeaponWorld : World
             list->append(picture("shield", 60, 50, Qt::blue));
         }
         // The player tests' collection lacks the reload sound.
-        std::vector<SoundRecord> records;
-        QStringList names = soundNames();
-        names << "reload";
-        for (const QString &name : names)
-            records.push_back(
-                {name, wav(), name + ".wav", 100, 0, 0, name == "flame" || name == "slide"});
-        const QString path = dir.filePath("weapons.zks");
-        writeSoundCollection(path, records);
-        game.WaveList1.loadFromFile(path);
-        game.WaveList2.loadFromFile(path);
+        loadPlayerSounds(matchsetup::requiredSoundNames() + QStringList{"reload"}, "weapons.zks");
     }
 
     // How often a sound was requested from a list ("WaveList1:fire").

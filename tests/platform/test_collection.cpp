@@ -1,29 +1,16 @@
 #include "collection.h"
 #include "error.h"
-#include "test_collection_zip.h"
-#include "test_sound_wav.h"
+#include "storedzip.h"
+#include "testfiles.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray png(int width, int height, QColor color = Qt::red)
-{
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 std::vector<ImageRecord> sampleImages()
 {
@@ -98,9 +85,7 @@ TEST(Collection, WritingIsDeterministic)
     // Two seconds apart: a clock time stamp would differ in the archive's DOS time.
     QThread::msleep(2100);
     writeImageCollection(b, sampleImages());
-    QFile fa(a), fb(b);
-    ASSERT_TRUE(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
-    EXPECT_EQ(fa.readAll(), fb.readAll());
+    EXPECT_EQ(readBytes(a), readBytes(b));
 }
 
 TEST(Collection, NamesThatWouldNotSurviveTheIndexAreRefused)
@@ -123,13 +108,8 @@ TEST(Collection, BadArchivesGiveClearErrors)
     const QByteArray goodIndex = "[collection]\nkind=images\ncount=2\n"
                                  "[image1]\nname=a\nfile=a.png\n"
                                  "[image2]\nname=b\nfile=b.png\n";
-    QByteArray valid;
-    {
-        writeImageCollection(dir.filePath(QStringLiteral("valid.zki")), sampleImages());
-        QFile f(dir.filePath(QStringLiteral("valid.zki")));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        valid = f.readAll();
-    }
+    writeImageCollection(dir.filePath(QStringLiteral("valid.zki")), sampleImages());
+    const QByteArray valid = readBytes(dir.filePath(QStringLiteral("valid.zki")));
     struct Case
     {
         const char *label;
@@ -146,8 +126,8 @@ TEST(Collection, BadArchivesGiveClearErrors)
              // The directory is intact but a member's bytes no longer match their checksum.
              StoredZip z;
              z.add("index.ini", goodIndex);
-             z.add("a.png", png(2, 2));
-             z.add("b.png", png(2, 2));
+             z.add("a.png", pngBytes(2, 2));
+             z.add("b.png", pngBytes(2, 2));
              QByteArray b = z.bytes();
              const qsizetype at = b.lastIndexOf("IDAT");
              b[at + 6] = char(b[at + 6] ^ 0x5a);
@@ -157,7 +137,7 @@ TEST(Collection, BadArchivesGiveClearErrors)
         {"no index",
          [&] {
              StoredZip z;
-             z.add("a.png", png(2, 2));
+             z.add("a.png", pngBytes(2, 2));
              return z.bytes();
          },
          "member 'index.ini' is missing"},
@@ -172,7 +152,7 @@ TEST(Collection, BadArchivesGiveClearErrors)
          [&] {
              StoredZip z;
              z.add("index.ini", goodIndex);
-             z.add("a.png", png(2, 2));
+             z.add("a.png", pngBytes(2, 2));
              return z.bytes();
          },
          "entry [image2] 'b': member 'b.png' is missing"},
@@ -180,7 +160,7 @@ TEST(Collection, BadArchivesGiveClearErrors)
          [&] {
              StoredZip z;
              z.add("index.ini", goodIndex);
-             z.add("a.png", png(2, 2));
+             z.add("a.png", pngBytes(2, 2));
              z.add("b.png", "\x89PNG\r\n\x1a\n garbage");
              return z.bytes();
          },
@@ -189,8 +169,8 @@ TEST(Collection, BadArchivesGiveClearErrors)
          [&] {
              StoredZip z;
              z.add("index.ini", goodIndex);
-             z.add("a.png", png(8193, 1));
-             z.add("b.png", png(2, 2));
+             z.add("a.png", pngBytes(8193, 1));
+             z.add("b.png", pngBytes(2, 2));
              return z.bytes();
          },
          "entry [image1] 'a': the picture is 8193 x 1, larger than 8192 x 8192"},
@@ -198,7 +178,7 @@ TEST(Collection, BadArchivesGiveClearErrors)
          [&] {
              StoredZip z;
              z.add("index.ini", "[collection]\nkind=images\ncount=1\n[image1]\nfile=a.png\n");
-             z.add("a.png", png(2, 2));
+             z.add("a.png", pngBytes(2, 2));
              return z.bytes();
          },
          "entry [image1] has no name"},
@@ -207,7 +187,7 @@ TEST(Collection, BadArchivesGiveClearErrors)
              StoredZip z;
              z.add("index.ini",
                    "[collection]\nkind=images\ncount=2\n[image1]\nname=a\nfile=a.png\n");
-             z.add("a.png", png(2, 2));
+             z.add("a.png", pngBytes(2, 2));
              return z.bytes();
          },
          "entry [image2] is missing"},
@@ -223,7 +203,7 @@ TEST(Collection, BadArchivesGiveClearErrors)
              StoredZip z;
              z.add("index.ini", "[collection]\nkind=images\ncount=1\n[image1]\nname=a\nfile=a.png\n"
                                 "patternWidth=wide\n");
-             z.add("a.png", png(2, 2));
+             z.add("a.png", pngBytes(2, 2));
              return z.bytes();
          },
          "patternWidth=wide"},
@@ -237,10 +217,7 @@ TEST(Collection, BadArchivesGiveClearErrors)
     };
     for (const Case &c : cases) {
         const QString path = dir.filePath(QStringLiteral("bad.zki"));
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(c.archive());
-        f.close();
+        writeBytes(path, c.archive());
         QElapsedTimer timer;
         timer.start();
         const QString text = errorOf([&] { readImageCollection(path); });
@@ -277,19 +254,15 @@ TEST(Collection, FolderIndexMayLeaveOutKindAndCount)
 {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("pics"));
-    QFile a(dir.filePath(QStringLiteral("pics/a.png")));
-    ASSERT_TRUE(a.open(QIODevice::WriteOnly));
-    a.write(png(4, 6));
-    a.close();
-    QFile index(dir.filePath(QStringLiteral("index.ini")));
-    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
-    index.write("; made by hand\n[IMAGE1]\nName = hrac\nfile=pics/a.png\n[image2]\nname=again\n"
-                "file=pics/a.png\n[image4]\nname=skipped\nfile=pics/a.png\n");
-    index.close();
-    const auto records = readImageIndex(index.fileName());
+    writeBytes(dir.filePath(QStringLiteral("pics/a.png")), pngBytes(4, 6));
+    const QString index = dir.filePath(QStringLiteral("index.ini"));
+    writeBytes(index,
+               "; made by hand\n[IMAGE1]\nName = hrac\nfile=pics/a.png\n[image2]\nname=again\n"
+               "file=pics/a.png\n[image4]\nname=skipped\nfile=pics/a.png\n");
+    const auto records = readImageIndex(index);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].name, QStringLiteral("hrac"));
     EXPECT_EQ(records[0].picture.size(), QSize(4, 6));
     // The sections are image sections, so as sounds it holds nothing.
-    EXPECT_TRUE(readSoundIndex(index.fileName()).empty());
+    EXPECT_TRUE(readSoundIndex(index).empty());
 }

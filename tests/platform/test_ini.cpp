@@ -1,8 +1,8 @@
 #include "error.h"
 #include "ini.h"
+#include "testfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <climits>
 #include <gtest/gtest.h>
@@ -16,17 +16,13 @@ protected:
 
     QString put(const QByteArray &bytes, const QString &name = QStringLiteral("t.ini")) const
     {
-        QFile f(path(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        writeBytes(path(name), bytes);
         return path(name);
     }
 
     QByteArray bytesOf(const QString &name = QStringLiteral("t.ini")) const
     {
-        QFile f(path(name));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
+        return readBytes(path(name));
     }
 
     QTemporaryDir dir;

@@ -1,7 +1,7 @@
 #include "collection.h"
 #include "error.h"
 #include "sound.h"
-#include "test_sound_wav.h"
+#include "testfiles.h"
 
 #include <QCoreApplication>
 #include <QFile>

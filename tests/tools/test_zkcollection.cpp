@@ -1,7 +1,6 @@
-#include "../platform/test_collection_zip.h"
-#include "../platform/test_sound_wav.h"
+#include "storedzip.h"
+#include "testfiles.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -35,29 +34,11 @@ Result run(const QStringList &args)
     return r;
 }
 
-QByteArray pngBytes(int w, int h, QColor color)
-{
-    QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
+// Writes the file, making its folder first, as a user building a source folder would.
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    writeBytes(path, bytes);
 }
 
 class Zkcollection : public ::testing::Test
@@ -105,7 +86,7 @@ TEST_F(Zkcollection, ImagesMakeListUnpackAndMakeAgain)
     ASSERT_EQ(run({"unpack", path("a.zki"), path("out")}).exitCode, 0);
     EXPECT_TRUE(QFile::exists(path("out/image1.png")));
     ASSERT_EQ(run({"make", path("out/index.ini"), path("b.zki")}).exitCode, 0);
-    EXPECT_EQ(readFile(path("a.zki")), readFile(path("b.zki")));
+    EXPECT_EQ(readBytes(path("a.zki")), readBytes(path("b.zki")));
 }
 
 TEST_F(Zkcollection, SoundsMakeAndList)
@@ -124,7 +105,7 @@ TEST_F(Zkcollection, SoundsMakeAndList)
                              "frequency=22050\tlooped=1\tmaxPlaying=3\n")
                   .arg(bytesA, bytesB));
     ASSERT_EQ(run({"unpack", path("s.zks"), path("out")}).exitCode, 0);
-    EXPECT_EQ(readFile(path("out/sound1.wav")), sineWav(100));
+    EXPECT_EQ(readBytes(path("out/sound1.wav")), sineWav(100));
 }
 
 // Every bad input: exit status 1 and a message naming the file and, where there is one, the
@@ -133,7 +114,7 @@ TEST_F(Zkcollection, BadInputsFailWithTheFileAndEntry)
 {
     imageSource();
     ASSERT_EQ(run({"make", path("src/index.ini"), path("good.zki")}).exitCode, 0);
-    const QByteArray good = readFile(path("good.zki"));
+    const QByteArray good = readBytes(path("good.zki"));
     const QByteArray index = "[image1]\nname=a\nfile=a.png\n[image2]\nname=b\nfile=b.png\n";
     struct Case
     {
