@@ -2,6 +2,7 @@
 
 #include "images.h"
 #include "keyboard.h"
+#include "options.h"
 #include "sound.h"
 #include "spriteengine.h"
 
@@ -23,8 +24,10 @@ struct Tstats
 };
 
 // The program-wide state of the game: one per run (tests and the headless runner make their
-// own). The match code adds the sprite references and timing it needs next to these.
-struct GameState
+// own). The match code adds the sprite references and timing it needs next to these. The
+// thirteen options are copied in from the settings window at match setup and read, as
+// `gs.dor` and so on, at the moment they matter.
+struct GameState : Options
 {
     // Collections of the two players and of the environment.
     ImageList pllist1, pllist2;
@@ -49,10 +52,6 @@ struct GameState
 
     // Bounds of the settings window before a match, restored by endMatch.
     int savedLeft = 0, savedTop = 0, savedWidth = 0, savedHeight = 0;
-
-    // The options of the settings window, copied in at match setup and read when they matter.
-    bool dor = false, ski = false, plc = true, fly = true, krv = true, exl = true, bul = false,
-         cur = true, dcr = true, nam = false, hlt = true, fps = false, snd = true;
 
     // The sprite world of a match and the sprites other parts refer to; valid only during a
     // match (endMatch clears the world).

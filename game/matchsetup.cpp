@@ -39,23 +39,6 @@ const QStringList &requiredSoundNames()
 
 namespace {
 
-void copyOptions(GameState &gs, const Options &o)
-{
-    gs.dor = o.dor;
-    gs.ski = o.ski;
-    gs.plc = o.plc;
-    gs.fly = o.fly;
-    gs.krv = o.krv;
-    gs.exl = o.exl;
-    gs.bul = o.bul;
-    gs.cur = o.cur;
-    gs.dcr = o.dcr;
-    gs.nam = o.nam;
-    gs.hlt = o.hlt;
-    gs.fps = o.fps;
-    gs.snd = o.snd;
-}
-
 // Every name the match will look up in the players' collections; any missing one throws.
 void testCollections(const GameState &gs)
 {
@@ -177,7 +160,7 @@ bool setupMatch(GameState &gs, const Settings &settings, MatchHost &host)
 {
     clearMatch(gs);
     gs.matchOver = false;
-    copyOptions(gs, settings.options);
+    static_cast<Options &>(gs) = settings.options;
     // Bullet time never carries over from the last match; a divisor set with the wheel does.
     if (gs.bulletActive) {
         gs.bulletActive = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options.h"
 #include "skills.h"
 
 #include <QString>
@@ -14,24 +15,6 @@ struct PlayerSettings
     QString image;                  // path of the image collection
     QString sound;                  // path of the sound collection
     Skills skills;
-};
-
-// The thirteen effect options.
-struct Options
-{
-    bool dor = false; // finishers
-    bool ski = false; // extended skills
-    bool plc = true;  // player collisions
-    bool fly = true;  // flight trail
-    bool krv = true;  // blood marks
-    bool exl = true;  // bursts at hits
-    bool bul = false; // bullet time
-    bool cur = true;  // cursors
-    bool dcr = true;  // dynamic cursors
-    bool nam = false; // names drawn
-    bool hlt = true;  // status bars drawn
-    bool fps = false; // counter panel
-    bool snd = true;  // sound
 };
 
 // Everything zarkul.ini keeps: what the settings window shows between runs.
